@@ -1,0 +1,12 @@
+# Cross-building the 32-bit saver with MinGW-w64. SSE2 arithmetic keeps
+# doubles rounded as on x86_64: no x87 extended precision leaks in.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)
+set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
+set(CMAKE_OBJDUMP i686-w64-mingw32-objdump)
+set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
