@@ -1,0 +1,124 @@
+// Painting lines, pixels and circle outlines into an RGB image, clipped.
+#include "anim/RasterSurface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+__extension__ using Wide = __int128;
+
+long long Sign(long long v) { return (v > 0) - (v < 0); }
+
+// Calls plot(offset) for each offset in [0, extent] whose pixel centre +
+// offset or centre - offset lies inside [0, limit): only the part of a long
+// outline that can show is visited.
+template <typename Plot>
+void ForVisibleOffsets(long long centre, long long extent, long long limit, Plot plot)
+{
+    const long long aheadFirst = std::max(0LL, -centre), aheadLast = std::min(extent, limit - 1 - centre);
+    const long long behindFirst = std::max(0LL, centre - (limit - 1)), behindLast = std::min(extent, centre);
+    for (long long d = aheadFirst; d <= aheadLast; ++d) plot(d);
+    for (long long d = behindFirst; d <= behindLast; ++d) {
+        if (d < aheadFirst || d > aheadLast) plot(d);
+    }
+}
+
+}  // namespace
+
+RasterSurface::RasterSurface(int w, int h)
+    : width(std::max(w, 1)), height(std::max(h, 1)),
+      rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0)
+{
+}
+
+void RasterSurface::Plot(long long x, long long y, std::uint32_t colour)
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
+    p[0] = static_cast<std::uint8_t>(colour & 0xFF);
+    p[1] = static_cast<std::uint8_t>((colour >> 8) & 0xFF);
+    p[2] = static_cast<std::uint8_t>((colour >> 16) & 0xFF);
+}
+
+std::uint32_t RasterSurface::PixelAt(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width || y >= height) return 0;
+    const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
+    return MakeColour(p[0], p[1], p[2]);
+}
+
+void RasterSurface::MoveTo(int x, int y)
+{
+    currentX = x;
+    currentY = y;
+}
+
+void RasterSurface::SetPixel(int x, int y, std::uint32_t colour) { Plot(x, y, colour); }
+
+void RasterSurface::Erase() { std::fill(rgb.begin(), rgb.end(), std::uint8_t{0}); }
+
+// Steps along the longer axis; the shorter coordinate at step k is k times
+// the slope, rounded half up. Step n, the end pixel, is left out. Only the
+// steps whose long-axis coordinate lies inside the image are visited.
+void RasterSurface::LineTo(int x, int y)
+{
+    const long long x0 = currentX, y0 = currentY;
+    currentX = x;
+    currentY = y;
+    const long long dx = x - x0, dy = y - y0;
+    const bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    const long long majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
+    const long long majorDelta = xMajor ? dx : dy, minorDelta = xMajor ? dy : dx;
+    const long long majorLength = std::llabs(majorDelta), minorLength = std::llabs(minorDelta);
+    const long long majorStep = Sign(majorDelta), minorStep = Sign(minorDelta);
+    if (majorLength == 0) return;
+
+    const long long limit = xMajor ? width : height;
+    long long first = majorStep > 0 ? -majorStart : majorStart - (limit - 1);
+    long long last = majorStep > 0 ? limit - 1 - majorStart : majorStart;
+    first = std::max(first, 0LL);
+    last = std::min(last, majorLength - 1);
+    for (long long k = first; k <= last; ++k) {
+        const Wide offset = (Wide{2} * k * minorLength + majorLength) / (Wide{2} * majorLength);
+        const long long major = majorStart + majorStep * k;
+        const long long minor = minorStart + minorStep * static_cast<long long>(offset);
+        if (xMajor) {
+            Plot(major, minor, pen);
+        } else {
+            Plot(minor, major, pen);
+        }
+    }
+}
+
+// The outline is sampled once per column and once per row, so that it stays
+// closed where it runs steep as well as where it runs flat.
+void RasterSurface::Arc(int left, int top, int right, int bottom, int, int, int, int)
+{
+    const long long l = std::min(left, right), r = std::max(left, right);
+    const long long t = std::min(top, bottom), b = std::max(top, bottom);
+    const long long a = (r - l) / 2, c = (b - t) / 2;  // semi-axes
+    if (a == 0 || c == 0) return;
+    const long long cx = l + a, cy = t + c;
+    const double ax = static_cast<double>(a), ay = static_cast<double>(c);
+
+    auto across = [](double semi, double other, long long d) {
+        const double u = static_cast<double>(d) / other;
+        return std::llround(semi * std::sqrt(std::max(0.0, 1.0 - u * u)));
+    };
+    ForVisibleOffsets(cx, a, width, [&](long long dx) {
+        const long long dy = across(ay, ax, dx);
+        Plot(cx + dx, cy + dy, pen);
+        Plot(cx + dx, cy - dy, pen);
+        Plot(cx - dx, cy + dy, pen);
+        Plot(cx - dx, cy - dy, pen);
+    });
+    ForVisibleOffsets(cy, c, height, [&](long long dy) {
+        const long long dx = across(ax, ay, dy);
+        Plot(cx + dx, cy + dy, pen);
+        Plot(cx - dx, cy + dy, pen);
+        Plot(cx + dx, cy - dy, pen);
+        Plot(cx - dx, cy - dy, pen);
+    });
+}

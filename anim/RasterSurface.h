@@ -1,0 +1,41 @@
+// A drawing surface that paints into an RGB image by the window's rules:
+// a one-pixel pen, a current position kept between calls, lines without
+// their end pixel, an arc with equal start and end points drawn as the whole
+// outline, and everything clipped to the image.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "anim/DrawingSurface.h"
+
+class RasterSurface final : public DrawingSurface {
+public:
+    // A black image; both sides must be at least 1.
+    RasterSurface(int width, int height);
+
+    void SelectPen(std::uint32_t colour) override { pen = colour; }
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void SetPixel(int x, int y, std::uint32_t colour) override;
+    // Draws the whole outline of the ellipse in the box whatever the start
+    // and end points: the figures only ever ask for full circles.
+    void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
+    void Erase() override;
+
+    int Width() const { return width; }
+    int Height() const { return height; }
+    // Rows top to bottom, three bytes a pixel: red, green, blue.
+    const std::vector<std::uint8_t>& Pixels() const { return rgb; }
+    std::uint32_t PixelAt(int x, int y) const;
+
+private:
+    void Plot(long long x, long long y, std::uint32_t colour);
+
+    int width;
+    int height;
+    std::vector<std::uint8_t> rgb;
+    std::uint32_t pen = 0;
+    int currentX = 0;
+    int currentY = 0;
+};

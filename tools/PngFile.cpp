@@ -1,0 +1,50 @@
+// PNG output through libpng, whose errors come back by longjmp.
+#include "tools/PngFile.h"
+
+#include <csetjmp>
+#include <png.h>
+
+namespace {
+
+void RecordPngError(png_structp png, png_const_charp message)
+{
+    auto* error = static_cast<std::string*>(png_get_error_ptr(png));
+    *error = message;
+    png_longjmp(png, 1);
+}
+
+void IgnorePngWarning(png_structp, png_const_charp) {}
+
+// libpng's longjmp must not cross a frame with objects to destroy, so the
+// writing happens here with plain pointers only.
+bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RasterSurface& picture)
+{
+    if (setjmp(png_jmpbuf(png))) return false;
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width()), static_cast<png_uint_32>(picture.Height()), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 6);
+    png_set_filter(png, 0, PNG_FILTER_SUB);
+    png_write_info(png, info);
+    const png_byte* row = picture.Pixels().data();
+    const std::size_t stride = static_cast<std::size_t>(picture.Width()) * 3;
+    for (int y = 0; y < picture.Height(); ++y, row += stride) png_write_row(png, row);
+    png_write_end(png, info);
+    return true;
+}
+
+}  // namespace
+
+bool WritePng(std::FILE* file, const RasterSurface& picture, std::string& error)
+{
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &error, RecordPngError, IgnorePngWarning);
+    if (png == nullptr) {
+        error = "libpng could not start";
+        return false;
+    }
+    png_infop info = png_create_info_struct(png);
+    const bool written = info != nullptr && WriteRows(png, info, file, picture);
+    png_destroy_write_struct(&png, &info);
+    if (!written && error.empty()) error = "libpng could not write the picture";
+    return written;
+}

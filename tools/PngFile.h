@@ -1,0 +1,10 @@
+// Writing a raster picture as an 8-bit RGB PNG with libpng.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "anim/RasterSurface.h"
+
+// False with a reason when libpng or the stream fails.
+bool WritePng(std::FILE* file, const RasterSurface& picture, std::string& error);

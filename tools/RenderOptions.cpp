@@ -1,0 +1,214 @@
+// Parsing and checking gyrelace-render's options before anything is written.
+#include "tools/RenderOptions.h"
+
+#include <cstring>
+
+#include "settings/StoredValues.h"
+
+const char* const renderUsage =
+    "usage: gyrelace-render [--seed S] [--size WxH] [--figures N] [--set NAME=VALUE]...\n"
+    "                       [--out FILE.png] [--trace FILE] [--ops FILE]\n"
+    "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
+    "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
+    "  --figures N      how many whole figures to draw (default 1)\n"
+    "  --set NAME=VALUE a settings value in its stored form, decimal or 0x-hex:\n"
+    "                   RadiusFactor (percent), ImagesPerSec, JoinTheDots, ObjectShape,\n"
+    "                   ObjectRotation, ColourOption, ZoomOption, EndDelay; also size,\n"
+    "                   rate, connect, shape, rotation, colour, zoom, delay\n"
+    "  --out FILE.png   the picture just after the last figure's final point\n"
+    "  --trace FILE     one CSV row per point drawn\n"
+    "  --ops FILE       the drawing operations, one per line\n"
+    "  FILE may be - for standard output (for one of them at most)\n";
+
+namespace {
+
+struct Alias {
+    const char* alias;
+    StoredValue value;
+};
+
+constexpr Alias aliases[] = {
+    {"size", StoredValue::RadiusFactor},     {"rate", StoredValue::ImagesPerSec},
+    {"connect", StoredValue::JoinTheDots},   {"shape", StoredValue::ObjectShape},
+    {"rotation", StoredValue::ObjectRotation}, {"colour", StoredValue::ColourOption},
+    {"zoom", StoredValue::ZoomOption},       {"delay", StoredValue::EndDelay},
+};
+
+bool FindValueName(const std::string& name, StoredValue& value)
+{
+    if (FindStoredValue(name.c_str(), value)) return true;
+    for (const Alias& alias : aliases) {
+        if (name == alias.alias) {
+            value = alias.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ParseWhole(const std::string& text, int base, unsigned long long limit, unsigned long long& value)
+{
+    if (text.empty() || text.size() > 20) return false;
+    value = 0;
+    for (char c : text) {
+        int digit;
+        if (c >= '0' && c <= '9') {
+            digit = c - '0';
+        } else if (base == 16 && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
+        } else if (base == 16 && c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else {
+            return false;
+        }
+        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
+        if (value > limit) return false;
+    }
+    return true;
+}
+
+bool ParseDecimal(const std::string& text, unsigned long long limit, unsigned long long& value)
+{
+    return ParseWhole(text, 10, limit, value);
+}
+
+bool ParseSize(const std::string& text, int& width, int& height)
+{
+    const auto cross = text.find_first_of("xX");
+    if (cross == std::string::npos) return false;
+    unsigned long long w, h;
+    if (!ParseDecimal(text.substr(0, cross), maxWindowSide, w) ||
+        !ParseDecimal(text.substr(cross + 1), maxWindowSide, h) || w == 0 || h == 0) {
+        return false;
+    }
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+bool ApplySet(const std::string& assignment, SaverSettings& settings, std::string& error)
+{
+    const auto equals = assignment.find('=');
+    if (equals == std::string::npos) {
+        error = "--set: '" + assignment + "' is not NAME=VALUE";
+        return false;
+    }
+    const std::string name = assignment.substr(0, equals);
+    const std::string number = assignment.substr(equals + 1);
+    StoredValue value;
+    if (!FindValueName(name, value)) {
+        error = "--set: unknown value name '" + name +
+                "' (RadiusFactor, ImagesPerSec, JoinTheDots, ObjectShape, ObjectRotation, "
+                "ColourOption, ZoomOption, EndDelay)";
+        return false;
+    }
+    std::uint32_t stored;
+    if (!ParseStoredNumber(number, stored)) {
+        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
+        return false;
+    }
+    ApplyStoredValue(settings, value, stored);
+    return true;
+}
+
+// Where the outputs go must not collide: two files of the same name, or two
+// streams on standard output, would interleave.
+bool CheckOutputs(const RenderOptions& options, std::string& error)
+{
+    const std::string* paths[] = {&options.outPath, &options.tracePath, &options.opsPath};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = i + 1; j < 3; ++j) {
+            if (!paths[i]->empty() && *paths[i] == *paths[j]) {
+                error = *paths[i] == "-" ? "only one output can go to standard output"
+                                         : "two outputs name the same file '" + *paths[i] + "'";
+                return false;
+            }
+        }
+    }
+    if (options.outPath.empty() && options.tracePath.empty() && options.opsPath.empty()) {
+        error = "nothing to write: give --out, --trace or --ops";
+        return false;
+    }
+    if (!options.outPath.empty() &&
+        static_cast<long long>(options.width) * options.height > maxImagePixels) {
+        error = "--size " + std::to_string(options.width) + "x" + std::to_string(options.height) +
+                " is too large a picture for --out (at most " + std::to_string(maxImagePixels) + " pixels)";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
+{
+    unsigned long long parsed;
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (!(hex ? ParseWhole(text.substr(2), 16, 0xFFFFFFFFull, parsed)
+              : ParseDecimal(text, 0xFFFFFFFFull, parsed))) {
+        return false;
+    }
+    value = static_cast<std::uint32_t>(parsed);
+    return true;
+}
+
+bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string option = argv[i];
+        std::string argument;
+        bool hasArgument = false;
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+            return true;
+        }
+        if (const auto equals = option.find('='); option.rfind("--", 0) == 0 && equals != std::string::npos) {
+            argument = option.substr(equals + 1);
+            option.resize(equals);
+            hasArgument = true;
+        }
+        const bool known = option == "--seed" || option == "--size" || option == "--figures" ||
+                           option == "--set" || option == "--out" || option == "--trace" || option == "--ops";
+        if (!known) {
+            error = "unknown option '" + option + "'";
+            return false;
+        }
+        if (!hasArgument) {
+            if (i + 1 >= argc) {
+                error = option + " needs a value";
+                return false;
+            }
+            argument = argv[++i];
+        }
+
+        unsigned long long number;
+        if (option == "--seed") {
+            if (!ParseDecimal(argument, 0xFFFFFFFFull, number)) {
+                error = "--seed: '" + argument + "' is no unsigned 32-bit number";
+                return false;
+            }
+            options.seed = static_cast<std::uint32_t>(number);
+            options.seedGiven = true;
+        } else if (option == "--size") {
+            if (!ParseSize(argument, options.width, options.height)) {
+                error = "--size: '" + argument + "' is not WxH with each side 1..65535";
+                return false;
+            }
+        } else if (option == "--figures") {
+            if (!ParseDecimal(argument, maxFigures, number) || number == 0) {
+                error = "--figures: '" + argument + "' is not a count of 1.." + std::to_string(maxFigures);
+                return false;
+            }
+            options.figures = static_cast<long>(number);
+        } else if (option == "--set") {
+            if (!ApplySet(argument, options.settings, error)) return false;
+        } else {
+            if (argument.empty()) {
+                error = option + " needs a file name";
+                return false;
+            }
+            (option == "--out" ? options.outPath : option == "--trace" ? options.tracePath : options.opsPath) = argument;
+        }
+    }
+    return CheckOutputs(options, error);
+}

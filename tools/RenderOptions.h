@@ -1,0 +1,33 @@
+// The command line of gyrelace-render: what to draw and where to write it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "settings/SaverSettings.h"
+
+inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
+inline constexpr long long maxImagePixels = 64LL << 20;    // the largest --out picture
+inline constexpr long maxFigures = 1000000;
+
+struct RenderOptions {
+    bool seedGiven = false;
+    std::uint32_t seed = 0;
+    int width = 1024;
+    int height = 768;
+    long figures = 1;
+    SaverSettings settings;   // defaults, then each --set in turn
+    std::string outPath;      // empty: not wanted; "-": standard output
+    std::string tracePath;
+    std::string opsPath;
+    bool help = false;
+};
+
+// Reads argv[1..argc-1]. On bad input returns false with a one-line error
+// naming the problem; nothing has been opened or written then.
+bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error);
+
+// A stored settings number: decimal, or hexadecimal after 0x, 32 bits.
+bool ParseStoredNumber(const std::string& text, std::uint32_t& value);
+
+extern const char* const renderUsage;
