@@ -1,0 +1,26 @@
+#!/bin/sh
+# Installs, with apt-get, whatever this project needs that the machine lacks:
+# the native compiler, CMake, GoogleTest, Google Benchmark and libpng for the
+# engine and its tests; MinGW-w64 for the Windows saver; Wine and Xvfb to
+# run the saver and its tests headless. Run as root on Debian 12.
+set -eu
+
+packages="g++ make cmake pkg-config libgtest-dev libbenchmark-dev libpng-dev
+ g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+ wine wine64 xvfb xauth x11-apps imagemagick"
+
+missing=""
+for package in $packages; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed" || missing="$missing $package"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: these packages are missing and installing them needs root:$missing" >&2
+    exit 1
+fi
+echo "install-deps: installing$missing"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -q
+# shellcheck disable=SC2086
+apt-get install -y -q --no-install-recommends $missing
