@@ -4,6 +4,7 @@ add_library(gyrelace_engine STATIC
   anim/AnimationDriver.cpp
   anim/Curves.cpp
   anim/FigureChoices.cpp
+  anim/PointPacing.cpp
   anim/TrigTables.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp
@@ -11,3 +12,8 @@ add_library(gyrelace_engine STATIC
   stamps/StampZoom.cpp
 )
 target_include_directories(gyrelace_engine PUBLIC ${PROJECT_SOURCE_DIR})
+
+# The saver's command-line scan: portable, so it is tested on the build
+# machine as well as built into the saver.
+add_library(gyrelace_command_line STATIC shell/CommandLine.cpp)
+target_include_directories(gyrelace_command_line PUBLIC ${PROJECT_SOURCE_DIR})

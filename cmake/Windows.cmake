@@ -1,2 +1,28 @@
-# The Windows saver is added here as it lands; for now the engine must
-# cross-compile cleanly for both targets.
+# Gyrelace.scr: the Windows shell around the engine, linked statically so it
+# needs no DLL but Windows' own, small (no exceptions, no RTTI, no iostream).
+enable_language(RC)
+
+set(GYRELACE_SHELL_SOURCES
+  shell/AnimationProc.cpp
+  shell/GdiSurface.cpp
+  shell/InputWatch.cpp
+  shell/RegistryStore.cpp
+  shell/SaverWindow.cpp
+  shell/SetupDialog.cpp
+  shell/ShellRecords.cpp
+  shell/StartUp.cpp
+  shell/SystemLibrary.cpp
+)
+set(GYRELACE_LEAN_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
+
+target_compile_options(gyrelace_engine PRIVATE ${GYRELACE_LEAN_FLAGS})
+target_compile_options(gyrelace_command_line PRIVATE ${GYRELACE_LEAN_FLAGS})
+
+add_executable(gyrelace_scr WIN32 ${GYRELACE_SHELL_SOURCES} res/Gyrelace.rc)
+set_target_properties(gyrelace_scr PROPERTIES OUTPUT_NAME Gyrelace SUFFIX .scr)
+target_compile_options(gyrelace_scr PRIVATE ${GYRELACE_LEAN_FLAGS})
+target_link_libraries(gyrelace_scr PRIVATE gyrelace_engine gyrelace_command_line)
+target_link_options(gyrelace_scr PRIVATE -static -s -Wl,--gc-sections)
+
+enable_testing()
+add_subdirectory(tests/windows)
