@@ -1,0 +1,162 @@
+// The saver window's class, its two forms and the shell's stage of its
+// message chain: the input method, the cursor, help in the preview, blocked
+// system commands and the quit message.
+#include "shell/SaverWindow.h"
+
+#include "shell/AnimationProc.h"
+#include "shell/InputWatch.h"
+#include "shell/ShellState.h"
+#include "shell/SystemLibrary.h"
+
+namespace {
+
+constexpr DWORD fullScreenStyle = WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+constexpr DWORD previewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+
+// The saver never loads the input-method library; it only detaches the
+// window when the process already has it.
+void DetachInputMethod(HWND window)
+{
+    shellState.imeLibrary = GetModuleHandleA("IMM32.DLL");
+    if (shellState.imeLibrary == nullptr) return;
+    shellState.associateContext = LookUpEntry<AssociateContextProc>(shellState.imeLibrary, "ImmAssociateContext");
+    if (shellState.associateContext != nullptr) shellState.savedInputContext = shellState.associateContext(window, nullptr);
+}
+
+void RestoreInputMethod(HWND window)
+{
+    if (shellState.imeLibrary != nullptr && shellState.associateContext != nullptr &&
+        shellState.savedInputContext != nullptr) {
+        shellState.associateContext(window, shellState.savedInputContext);
+    }
+}
+
+LRESULT OnCreate(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    DetachInputMethod(window);
+    GetCursorPos(&shellState.cursorAnchor);
+    if (!shellState.isPreview) HideCursor();
+    return AnimationProc(window, WM_CREATE, wParam, lParam);
+}
+
+LRESULT OnDestroy(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    RestoreInputMethod(window);
+    PostQuitMessage(0);
+    return AnimationProc(window, WM_DESTROY, wParam, lParam);
+}
+
+// The preview's host shows the help and context menu of its own window.
+LRESULT ForwardHelpToHost(HWND window, UINT message, LPARAM lParam)
+{
+    HWND parent = GetParent(window);
+    if (parent != nullptr && IsWindow(parent)) {
+        PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+    }
+    return 1;
+}
+
+bool IsBlockedSystemCommand(WPARAM command)
+{
+    return command == SC_NEXTWINDOW || command == SC_PREVWINDOW || command == SC_SCREENSAVE;
+}
+
+int RunMessageLoop()
+{
+    MSG message;
+    message.wParam = 0;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, wParam, lParam);
+    case WM_DESTROY:
+        return OnDestroy(window, wParam, lParam);
+    case WM_SETTEXT:
+        return 0;
+    case WM_PAINT:
+        if (shellState.closeApproved) return DefWindowProcA(window, message, wParam, lParam);
+        if (!shellState.isPreview) HideCursor();
+        break;
+    case WM_HELP:
+    case WM_CONTEXTMENU:
+        if (shellState.isPreview) return ForwardHelpToHost(window, message, lParam);
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (shellState.closeApproved) return DefWindowProcA(window, message, wParam, lParam);
+        break;
+    case WM_SYSCOMMAND:
+        if (!shellState.isPreview && IsBlockedSystemCommand(wParam)) return 0;
+        break;
+    case WM_TIMER:
+        if (shellState.closeApproved) return 0;
+        Sleep(0);
+        break;
+    default:
+        break;
+    }
+    return AnimationProc(window, message, wParam, lParam);
+}
+
+int RunSaverWindow(HWND parent)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.hIcon = LoadIconA(shellState.moduleHandle, MAKEINTRESOURCEA(saverIconId));
+    windowClass.style = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = ShellWindowProc;
+    windowClass.hInstance = shellState.moduleHandle;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = saverClassName;
+
+    int width, height;
+    const char* title;
+    DWORD style, extendedStyle;
+    if (parent != nullptr) {
+        RECT client;
+        GetClientRect(parent, &client);
+        width = client.right;
+        height = client.bottom;
+        shellState.isPreview = true;
+        title = previewTitle;
+        style = previewStyle;
+        extendedStyle = 0;
+    } else {
+        width = GetSystemMetrics(SM_CXSCREEN);
+        height = GetSystemMetrics(SM_CYSCREEN);
+        HWND running = FindWindowA(saverClassName, fullScreenTitle);
+        if (running != nullptr && IsWindow(running)) {
+            SetForegroundWindow(running);
+            return 0;
+        }
+        LoadPasswordCheck();
+        title = fullScreenTitle;
+        style = fullScreenStyle;
+        extendedStyle = WS_EX_TOPMOST;
+    }
+
+    if (RegisterClassA(&windowClass) != 0) {
+        shellState.saverWindow = CreateWindowExA(extendedStyle, saverClassName, title, style, 0, 0, width, height,
+                                                 parent, nullptr, shellState.moduleHandle, nullptr);
+    }
+    int result = -1;
+    if (shellState.saverWindow != nullptr) {
+        if (parent == nullptr) SetForegroundWindow(shellState.saverWindow);
+        result = RunMessageLoop();
+    }
+    UnloadPasswordCheck();
+    return result;
+}

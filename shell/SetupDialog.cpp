@@ -1,0 +1,217 @@
+// The settings dialog's procedure: opening on the stored values, the live
+// checks of the numeric fields with their warnings, Select All / None, and
+// OK / Cancel.
+#include "shell/SetupDialog.h"
+
+#include "settings/StoredValues.h"
+#include "shell/RegistryStore.h"
+#include "shell/ShellState.h"
+
+namespace {
+
+enum : int {
+    idRate = 1002,
+    idSize = 1003,
+    idConnectDots = 1004,
+    idHigh = 1013,
+    idMedium = 1014,
+    idLow = 1015,
+    idSelectAll = 1041,
+    idSelectNone = 1042,
+    idDelay = 1043,
+};
+
+// A check box and the bit it stands for in one of the selection sets.
+struct SelectionBox {
+    int id;
+    std::uint32_t SaverSettings::*set;
+    std::uint32_t bit;
+};
+
+constexpr SelectionBox shapeBoxes[] = {
+    {1005, &SaverSettings::objectShape, ShapeCircle},   {1006, &SaverSettings::objectShape, ShapeSquare},
+    {1010, &SaverSettings::objectShape, ShapeTriangle}, {1009, &SaverSettings::objectShape, ShapeStar4},
+    {1007, &SaverSettings::objectShape, ShapeDiamond},  {1011, &SaverSettings::objectShape, ShapePyramid},
+    {1012, &SaverSettings::objectShape, ShapeStar6},    {1008, &SaverSettings::objectShape, ShapeStar8},
+};
+constexpr SelectionBox rotationBoxes[] = {
+    {1016, &SaverSettings::objectRotation, RotationNone},
+    {1017, &SaverSettings::objectRotation, RotationClockwise},
+    {1018, &SaverSettings::objectRotation, RotationAntiClockwise},
+};
+constexpr SelectionBox zoomBoxes[] = {
+    {1031, &SaverSettings::zoomOption, ZoomLow},        {1030, &SaverSettings::zoomOption, ZoomMedium},
+    {1029, &SaverSettings::zoomOption, ZoomHigh},       {1032, &SaverSettings::zoomOption, ZoomVeryHigh},
+    {1033, &SaverSettings::zoomOption, ZoomPhase1},     {1034, &SaverSettings::zoomOption, ZoomPhase2},
+    {1035, &SaverSettings::zoomOption, ZoomPhase4},     {1039, &SaverSettings::zoomOption, ZoomStartSmall},
+    {1040, &SaverSettings::zoomOption, ZoomStartLarge},
+};
+
+// The boxes Select All and Select None set, in the order they set them.
+constexpr int selectableBoxes[] = {1005, 1006, 1010, 1009, 1007, 1011, 1012, 1008, idConnectDots, 1016, 1017,
+                                   1018, 1031, 1030, 1029, 1032, 1033, 1034, 1035, 1039, 1040};
+
+template <std::size_t N>
+void ShowSelection(HWND dialog, const SelectionBox (&boxes)[N])
+{
+    for (const SelectionBox& box : boxes) {
+        CheckDlgButton(dialog, box.id, (animation.settings.*box.set & box.bit) != 0 ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+// The bits of the checked boxes, or the fallback when none is checked.
+template <std::size_t N>
+std::uint32_t CheckedBits(HWND dialog, const SelectionBox (&boxes)[N], std::uint32_t fallback)
+{
+    std::uint32_t bits = 0;
+    for (const SelectionBox& box : boxes) {
+        if (IsDlgButtonChecked(dialog, box.id) == BST_CHECKED) bits |= box.bit;
+    }
+    return bits != 0 ? bits : fallback;
+}
+
+SaverSettings& Settings() { return animation.settings; }
+
+std::uint32_t ShownRate() { return 1000 / Settings().timerInterval; }
+
+BOOL OnInitDialog(HWND dialog)
+{
+    LoadSettings();
+    const std::int32_t colour = Settings().colourOption;
+    CheckRadioButton(dialog, idHigh, idLow, colour == ColourHigh ? idHigh : colour == ColourLow ? idLow : idMedium);
+    SetDlgItemInt(dialog, idSize, RadiusPercent(Settings().radiusFactor), FALSE);
+    SetDlgItemInt(dialog, idRate, ShownRate(), FALSE);
+    SetDlgItemInt(dialog, idDelay, static_cast<UINT>(Settings().endDelay), FALSE);
+    CheckDlgButton(dialog, idConnectDots, Settings().joinTheDots == 1 ? BST_CHECKED : BST_UNCHECKED);
+    ShowSelection(dialog, shapeBoxes);
+    ShowSelection(dialog, rotationBoxes);
+    ShowSelection(dialog, zoomBoxes);
+    return TRUE;  // the dialog manager focuses the first tab stop, OK
+}
+
+// One numeric field's check, run on every notification from it. A text
+// that is no number sets the default silently; a number out of range
+// resets the field (which checks again, in range) and warns.
+void CheckNumericField(HWND dialog, int id)
+{
+    BOOL isNumber = FALSE;
+    const UINT entry = GetDlgItemInt(dialog, id, &isNumber, TRUE);
+    const SaverSettings defaults;
+    const char* text;
+    const char* caption;
+    UINT reset;
+    switch (id) {
+    case idRate:
+        if (!isNumber) {
+            Settings().timerInterval = defaults.timerInterval;
+            return;
+        }
+        if (entry >= 1 && entry <= 1000) {
+            Settings().timerInterval = 1000 / entry;
+            return;
+        }
+        reset = ShownRate();
+        text = "Entry must be between 1 and 1000";
+        caption = "Images Per Second";
+        break;
+    case idSize:
+        if (!isNumber) {
+            Settings().radiusFactor = defaults.radiusFactor;
+            return;
+        }
+        if (entry <= 500) {
+            Settings().radiusFactor = entry / 100.0;
+            return;
+        }
+        reset = RadiusPercent(Settings().radiusFactor);
+        text = "Entry must be between 0 and 500 %";
+        caption = "Circle Radius";
+        break;
+    default:
+        if (!isNumber) {
+            Settings().endDelay = defaults.endDelay;
+            return;
+        }
+        if (entry <= 60) {
+            Settings().endDelay = static_cast<std::int32_t>(entry);
+            return;
+        }
+        reset = 1;
+        text = "Entry must be between 0 and 60 (seconds)";
+        caption = "Completion Delay";
+        break;
+    }
+    SetDlgItemInt(dialog, id, reset, FALSE);
+    MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONWARNING);
+}
+
+void SetAllBoxes(HWND dialog, UINT state)
+{
+    for (int id : selectableBoxes) CheckDlgButton(dialog, id, state);
+}
+
+void SaveStored(StoredValue value, std::uint32_t stored) { SaveSetting(StoredValueName(value), stored); }
+
+BOOL OnOk(HWND dialog)
+{
+    SaveStored(StoredValue::RadiusFactor, StoredFormOf(Settings(), StoredValue::RadiusFactor));
+    SaveStored(StoredValue::ImagesPerSec, StoredFormOf(Settings(), StoredValue::ImagesPerSec));
+    SaveStored(StoredValue::ObjectShape, CheckedBits(dialog, shapeBoxes, ShapeCircle));
+    SaveStored(StoredValue::ObjectRotation, CheckedBits(dialog, rotationBoxes, RotationNone));
+    SaveStored(StoredValue::ZoomOption, CheckedBits(dialog, zoomBoxes, 0));
+    SaveStored(StoredValue::EndDelay, StoredFormOf(Settings(), StoredValue::EndDelay));
+    Settings().joinTheDots = IsDlgButtonChecked(dialog, idConnectDots) == BST_CHECKED ? 1 : 0;
+    SaveStored(StoredValue::JoinTheDots, static_cast<std::uint32_t>(Settings().joinTheDots));
+    const struct {
+        int id;
+        std::int32_t colour;
+    } colours[] = {{idHigh, ColourHigh}, {idMedium, ColourMedium}, {idLow, ColourLow}};
+    for (const auto& choice : colours) {
+        if (IsDlgButtonChecked(dialog, choice.id) == BST_CHECKED) {
+            SaveStored(StoredValue::ColourOption, static_cast<std::uint32_t>(choice.colour));
+            break;
+        }
+    }
+    EndDialog(dialog, 1);
+    return TRUE;
+}
+
+BOOL OnCommand(HWND dialog, int id)
+{
+    switch (id) {
+    case idRate:
+    case idSize:
+    case idDelay:
+        CheckNumericField(dialog, id);
+        return FALSE;
+    case idSelectAll:
+        SetAllBoxes(dialog, BST_CHECKED);
+        return FALSE;
+    case idSelectNone:
+        SetAllBoxes(dialog, BST_UNCHECKED);
+        return FALSE;
+    case IDOK:
+        return OnOk(dialog);
+    case IDCANCEL:
+        EndDialog(dialog, 0);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+bool InitSetupControls(HINSTANCE) { return true; }
+
+INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(dialog);
+    case WM_COMMAND:
+        return OnCommand(dialog, LOWORD(wParam));
+    default:
+        return FALSE;
+    }
+}

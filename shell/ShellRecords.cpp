@@ -1,0 +1,6 @@
+// The one instance of each process-wide record of the Windows saver.
+#include "shell/ShellState.h"
+
+ShellState shellState;
+Animation animation;
+AnimationWindow animationWindow;

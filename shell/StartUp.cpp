@@ -1,0 +1,96 @@
+// Start-up, the command-line modes, and the fault filter around them.
+#include "shell/StartUp.h"
+
+#include "shell/SetupDialog.h"
+#include "shell/CommandLine.h"
+#include "shell/InputWatch.h"
+#include "shell/SaverWindow.h"
+#include "shell/ShellState.h"
+#include "shell/SystemLibrary.h"
+
+namespace {
+
+constexpr WORD setupDialogId = 2003;
+
+using PasswordChangeProc = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
+
+HWND WindowFromNumber(std::uint32_t number) { return reinterpret_cast<HWND>(static_cast<UINT_PTR>(number)); }
+
+bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
+// A fault that escapes the running mode is offered to the system's
+// unhandled-exception filter; when that handles it the system is told no
+// saver runs any more and the process ends with what that call returned.
+LONG WINAPI SaverFaultFilter(EXCEPTION_POINTERS* fault)
+{
+    // Put the previous filter back first: the system's filter calls the
+    // installed one, which must not be this one again.
+    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    if (UnhandledExceptionFilter(fault) == EXCEPTION_EXECUTE_HANDLER) {
+        ExitProcess(static_cast<UINT>(SignalSaverRunning(FALSE)));
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+int RunMode(const SwitchScan& scan)
+{
+    switch (scan.mode) {
+    case SaverMode::Configure:
+        return static_cast<int>(OpenSettingsDialog(scan.ownedByForeground ? GetForegroundWindow() : nullptr));
+    case SaverMode::FullScreen:
+        return RunSaverWindow(nullptr);
+    case SaverMode::Preview:
+        return RunPreview(scan.rest);
+    case SaverMode::ChangePassword:
+        return RequestPasswordChange(scan.rest);
+    case SaverMode::Unrecognised:
+        break;
+    }
+    return -1;
+}
+
+}  // namespace
+
+int RunPreview(const char* text)
+{
+    HWND parent = WindowFromNumber(ReadDecimal(text));
+    if (parent == nullptr || !IsWindow(parent)) return -1;
+    return RunSaverWindow(parent);
+}
+
+int RequestPasswordChange(const char* text)
+{
+    HWND owner = WindowFromNumber(ReadDecimal(text));
+    if (owner == nullptr || !IsWindow(owner)) owner = GetForegroundWindow();
+    HMODULE library = LoadSystemLibrary("MPR.DLL");
+    if (library == nullptr) return 0;
+    if (auto change = LookUpEntry<PasswordChangeProc>(library, "PwdChangePasswordA")) change("SCRSAVE", owner, 0, nullptr);
+    FreeLibrary(library);
+    return 0;
+}
+
+INT_PTR OpenSettingsDialog(HWND owner)
+{
+    if (!InitSetupControls(shellState.moduleHandle)) return 0;
+    return DialogBoxParamA(shellState.moduleHandle, MAKEINTRESOURCEA(setupDialogId), owner, SetupDialogProc, 0);
+}
+
+int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
+{
+    shellState.moduleHandle = moduleHandle;
+    const SwitchScan scan = ScanSwitch(commandTail);
+    shellState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
+    const int result = RunMode(scan);
+    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    return result;
+}
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    const char* tail = SkipProgramName(GetCommandLineA(), IsLeadByte);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    const int showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
+    return DispatchCommandLine(GetModuleHandleA(nullptr), tail, showCommand);
+}
