@@ -46,12 +46,21 @@ LRESULT OnDestroy(HWND window, WPARAM wParam, LPARAM lParam)
     return AnimationProc(window, WM_DESTROY, wParam, lParam);
 }
 
+constexpr UINT helpForwardTimeout = 1000;
+
 // The preview's host shows the help and context menu of its own window.
+// A help request carries a pointer, which the system refuses to post to
+// another process, so it is sent, with a time limit in case the host hangs.
 LRESULT ForwardHelpToHost(HWND window, UINT message, LPARAM lParam)
 {
     HWND parent = GetParent(window);
-    if (parent != nullptr && IsWindow(parent)) {
-        PostMessageA(parent, message, reinterpret_cast<WPARAM>(parent), lParam);
+    if (parent == nullptr || !IsWindow(parent)) return 1;
+    const auto parentHandle = reinterpret_cast<WPARAM>(parent);
+    if (message == WM_HELP) {
+        DWORD_PTR ignored;
+        SendMessageTimeoutA(parent, message, parentHandle, lParam, SMTO_ABORTIFHUNG, helpForwardTimeout, &ignored);
+    } else {
+        PostMessageA(parent, message, parentHandle, lParam);
     }
     return 1;
 }

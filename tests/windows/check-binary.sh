@@ -1,7 +1,7 @@
 #!/bin/sh
 # Static checks of Gyrelace.scr: "imports" fails on any imported DLL other
 # than Windows' own (KERNEL32, USER32, GDI32, ADVAPI32, msvcrt); "size"
-# fails above 64 KiB.
+# fails above 64 KiB; "x87" fails on x87 arithmetic in the given objects.
 set -eu
 check=$1 objdump=$2 binary=$3
 
@@ -21,6 +21,13 @@ size)
     bytes=$(wc -c < "$binary")
     echo "$binary: $bytes bytes"
     [ "$bytes" -le 65536 ] || { echo "larger than 64 KiB"; exit 1; } ;;
+x87)
+    # Moving doubles through x87 registers (the i686 calling convention
+    # returns them there) is exact; arithmetic there would round differently.
+    found=$("$objdump" -d --no-show-raw-insn "$binary" | awk -F'\t' '{print $2}' |
+        grep -E '^(fadd|fsub|fmul|fdiv|fsqrt|fsin|fcos|fsincos|fprem|fscale|f2xm1|fyl2x|fpatan|fptan|frndint|fiadd|fisub|fimul|fidiv)' | sort | uniq -c || true)
+    if [ -n "$found" ]; then echo "x87 arithmetic in $binary:"; echo "$found"; exit 1; fi
+    echo "no x87 arithmetic in $binary" ;;
 *)
     echo "unknown check $check"; exit 2 ;;
 esac

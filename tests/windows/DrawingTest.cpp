@@ -1,0 +1,190 @@
+// What the saver draws: in single-pixel mode every pixel is predictable
+// from the seed (the clock second at start), so the screen is compared
+// with the engine's own figure exactly; with stamps, the figure stays
+// inside the window. Settings are written with reg add, as a user would.
+#include <ctime>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "anim/AnimationDriver.h"
+#include "tests/windows/Harness.h"
+
+namespace {
+
+using PixelKey = std::pair<int, int>;
+
+// The pixels of one figure as the engine draws them, last colour winning.
+struct PredictedFigure {
+    std::map<PixelKey, std::uint32_t> lastColour;
+    std::map<PixelKey, std::vector<std::uint32_t>> everyColour;
+};
+
+class PixelRecorder final : public DrawingSurface {
+public:
+    explicit PixelRecorder(PredictedFigure& figure) : figure_(figure) {}
+    void SelectPen(std::uint32_t) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetPixel(int x, int y, std::uint32_t colour) override
+    {
+        figure_.lastColour[{x, y}] = colour;
+        figure_.everyColour[{x, y}].push_back(colour);
+    }
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Erase() override {}
+
+private:
+    PredictedFigure& figure_;
+};
+
+// The first two figures the saver draws from this seed.
+std::vector<PredictedFigure> Predict(const SaverSettings& settings, std::uint32_t seed)
+{
+    auto animation = std::make_unique<Animation>();
+    animation->settings = settings;
+    StartAnimation(*animation, seed);
+    ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::vector<PredictedFigure> figures(2);
+    for (PredictedFigure& figure : figures) {
+        PixelRecorder recorder(figure);
+        while (!DrawNextPoint(*animation, recorder).figureComplete) {
+        }
+        BeginNextFigure(*animation);
+    }
+    return figures;
+}
+
+bool ShowsWholeFigure(const ScreenPicture& picture, const PredictedFigure& figure)
+{
+    for (const auto& [pixel, colour] : figure.lastColour) {
+        if (picture.At(pixel.first, pixel.second) != colour) return false;
+    }
+    return picture.LitPixels() == static_cast<int>(figure.lastColour.size());
+}
+
+// Every lit pixel is one that the figure draws, in one of its colours.
+bool ShowsOnlyPartOf(const ScreenPicture& picture, const PredictedFigure& figure)
+{
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t colour = picture.At(x, y);
+            if (colour == 0) continue;
+            const auto found = figure.everyColour.find({x, y});
+            if (found == figure.everyColour.end()) return false;
+            if (std::find(found->second.begin(), found->second.end(), colour) == found->second.end()) return false;
+        }
+    }
+    return true;
+}
+
+class Drawing : public SaverTest {
+protected:
+    // Pixels only, 1000 points a second, the low colour floor, through reg add.
+    void WritePixelSettings(int endDelay)
+    {
+        const std::string key = "add HKCU\\software\\wexmoor\\lumo_ss\\Settings /t REG_DWORD /f ";
+        ASSERT_EQ(RunReg(key + "/v RadiusFactor /d 0"), 0u);
+        ASSERT_EQ(RunReg(key + "/v ImagesPerSec /d 1000"), 0u);
+        ASSERT_EQ(RunReg(key + "/v ColourOption /d 50"), 0u);
+        ASSERT_EQ(RunReg(key + "/v EndDelay /d " + std::to_string(endDelay)), 0u);
+        settings_.radiusFactor = 0.0;
+        settings_.timerInterval = 1;
+        settings_.colourOption = ColourLow;
+        settings_.endDelay = endDelay;
+    }
+
+    // Starts the saver and finds which second seeded it by waiting for the
+    // screen to show one candidate's whole first figure.
+    HWND StartAndFindSeed(SaverRun& run)
+    {
+        const auto before = static_cast<std::uint32_t>(std::time(nullptr));
+        HWND window = StartFullScreen(run);
+        const auto after = static_cast<std::uint32_t>(std::time(nullptr));
+        std::map<std::uint32_t, std::vector<PredictedFigure>> candidates;
+        for (std::uint32_t seed = before - 1; seed <= after + 1; ++seed) candidates[seed] = Predict(settings_, seed);
+        PumpUntil(
+            [&] {
+                const ScreenPicture picture = CaptureScreen();
+                for (auto& [seed, figures] : candidates) {
+                    if (ShowsWholeFigure(picture, figures[0])) {
+                        figures_ = figures;
+                        return true;
+                    }
+                }
+                return false;
+            },
+            8000);
+        return window;
+    }
+
+    SaverSettings settings_;
+    std::vector<PredictedFigure> figures_;
+};
+
+TEST_F(Drawing, RegAddSettingsDrawExactlyTheEnginesFigureWhichStaysDuringTheDelay)
+{
+    WritePixelSettings(3);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartAndFindSeed(run);
+    ASSERT_NE(window, nullptr);
+    ASSERT_FALSE(figures_.empty()) << "the screen never showed the engine's first figure for any nearby seed";
+
+    PumpFor(1000);
+    EXPECT_TRUE(ShowsWholeFigure(CaptureScreen(), figures_[0])) << "the finished figure stays during the delay";
+    const DWORD pressed = GetTickCount();
+    PressKey(window);
+    EXPECT_EQ(run.WaitExit(3000), 0u);
+    EXPECT_LT(GetTickCount() - pressed, 1000u) << "input during the delay closes at once";
+}
+
+TEST_F(Drawing, AfterTheDelayTheWindowIsErasedAndTheNextFigureBegins)
+{
+    WritePixelSettings(1);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartAndFindSeed(run);
+    ASSERT_NE(window, nullptr);
+    ASSERT_FALSE(figures_.empty());
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            const ScreenPicture picture = CaptureScreen();
+            return picture.LitPixels() > 0 && !ShowsWholeFigure(picture, figures_[0]) &&
+                   ShowsOnlyPartOf(picture, figures_[1]);
+        },
+        4000));
+}
+
+TEST_F(Drawing, StampsFillTheWindowAndStayInsideIt)
+{
+    SetSetting("ImagesPerSec", 1000);
+    SetSetting("EndDelay", 5);
+    SetSetting("ObjectShape", 0x1FE);
+    SetSetting("ObjectRotation", 0xE);
+    SetSetting("ZoomOption", 0x3FE);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartFullScreen(run);
+    ASSERT_NE(window, nullptr);
+    PumpFor(2000);
+    const ScreenPicture picture = CaptureScreen();
+    int left = picture.width, top = picture.height, right = -1, bottom = -1;
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            if (picture.At(x, y) == 0) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    EXPECT_GT(picture.LitPixels(), 2000);
+    EXPECT_GE(left, 1) << "a stamp of the full radius starts one pixel inside the left edge";
+    EXPECT_GE(top, 1);
+    EXPECT_LE(right, picture.width - 1);
+    EXPECT_LE(bottom, picture.height - 1);
+    EXPECT_GT(right - left, picture.width / 2);
+    EXPECT_GT(bottom - top, picture.height / 2);
+    PressKey(window);
+    EXPECT_EQ(run.WaitExit(5000), 0u);
+}
+
+}  // namespace
