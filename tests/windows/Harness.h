@@ -82,6 +82,9 @@ struct ScreenPicture {
 };
 ScreenPicture CaptureScreen();
 
+// Posts a key press to the saver window.
+inline void PressKeyTo(HWND window) { PostMessageA(window, WM_KEYDOWN, 'A', 0x001E0001); }
+
 // Closes every saver window and waits for their processes to end, so that
 // one test's saver never meets the next test.
 void CloseLeftoverSavers();
@@ -114,5 +117,5 @@ protected:
         return window;
     }
 
-    static void PressKey(HWND window) { PostMessageA(window, WM_KEYDOWN, 'A', 0x001E0001); }
+    static void PressKey(HWND window) { PressKeyTo(window); }
 };
