@@ -5,21 +5,11 @@
 
 #include "settings/StoredValues.h"
 #include "shell/RegistryStore.h"
+#include "shell/SetupDialogIds.h"
 #include "shell/ShellState.h"
 
 namespace {
 
-enum : int {
-    idRate = 1002,
-    idSize = 1003,
-    idConnectDots = 1004,
-    idHigh = 1013,
-    idMedium = 1014,
-    idLow = 1015,
-    idSelectAll = 1041,
-    idSelectNone = 1042,
-    idDelay = 1043,
-};
 
 // A check box and the bit it stands for in one of the selection sets.
 struct SelectionBox {
@@ -29,27 +19,31 @@ struct SelectionBox {
 };
 
 constexpr SelectionBox shapeBoxes[] = {
-    {1005, &SaverSettings::objectShape, ShapeCircle},   {1006, &SaverSettings::objectShape, ShapeSquare},
-    {1010, &SaverSettings::objectShape, ShapeTriangle}, {1009, &SaverSettings::objectShape, ShapeStar4},
-    {1007, &SaverSettings::objectShape, ShapeDiamond},  {1011, &SaverSettings::objectShape, ShapePyramid},
-    {1012, &SaverSettings::objectShape, ShapeStar6},    {1008, &SaverSettings::objectShape, ShapeStar8},
+    {idCircle, &SaverSettings::objectShape, ShapeCircle},   {idSquare, &SaverSettings::objectShape, ShapeSquare},
+    {idTriangle, &SaverSettings::objectShape, ShapeTriangle}, {idStar4, &SaverSettings::objectShape, ShapeStar4},
+    {idDiamond, &SaverSettings::objectShape, ShapeDiamond},  {idPyramid, &SaverSettings::objectShape, ShapePyramid},
+    {idStar6, &SaverSettings::objectShape, ShapeStar6},    {idStar8, &SaverSettings::objectShape, ShapeStar8},
 };
 constexpr SelectionBox rotationBoxes[] = {
-    {1016, &SaverSettings::objectRotation, RotationNone},
-    {1017, &SaverSettings::objectRotation, RotationClockwise},
-    {1018, &SaverSettings::objectRotation, RotationAntiClockwise},
+    {idRotationNone, &SaverSettings::objectRotation, RotationNone},
+    {idClockwise, &SaverSettings::objectRotation, RotationClockwise},
+    {idAntiClockwise, &SaverSettings::objectRotation, RotationAntiClockwise},
 };
 constexpr SelectionBox zoomBoxes[] = {
-    {1031, &SaverSettings::zoomOption, ZoomLow},        {1030, &SaverSettings::zoomOption, ZoomMedium},
-    {1029, &SaverSettings::zoomOption, ZoomHigh},       {1032, &SaverSettings::zoomOption, ZoomVeryHigh},
-    {1033, &SaverSettings::zoomOption, ZoomPhase1},     {1034, &SaverSettings::zoomOption, ZoomPhase2},
-    {1035, &SaverSettings::zoomOption, ZoomPhase4},     {1039, &SaverSettings::zoomOption, ZoomStartSmall},
-    {1040, &SaverSettings::zoomOption, ZoomStartLarge},
+    {idZoomLow, &SaverSettings::zoomOption, ZoomLow},        {idZoomMedium, &SaverSettings::zoomOption, ZoomMedium},
+    {idZoomHigh, &SaverSettings::zoomOption, ZoomHigh},       {idZoomVeryHigh, &SaverSettings::zoomOption, ZoomVeryHigh},
+    {idPhase1, &SaverSettings::zoomOption, ZoomPhase1},     {idPhase2, &SaverSettings::zoomOption, ZoomPhase2},
+    {idPhase4, &SaverSettings::zoomOption, ZoomPhase4},     {idStartSmall, &SaverSettings::zoomOption, ZoomStartSmall},
+    {idStartLarge, &SaverSettings::zoomOption, ZoomStartLarge},
 };
 
 // The boxes Select All and Select None set, in the order they set them.
-constexpr int selectableBoxes[] = {1005, 1006, 1010, 1009, 1007, 1011, 1012, 1008, idConnectDots, 1016, 1017,
-                                   1018, 1031, 1030, 1029, 1032, 1033, 1034, 1035, 1039, 1040};
+constexpr int selectableBoxes[] = {
+    idCircle, idSquare, idTriangle, idStar4, idDiamond, idPyramid, idStar6, idStar8,
+    idConnectDots,
+    idRotationNone, idClockwise, idAntiClockwise,
+    idZoomLow, idZoomMedium, idZoomHigh, idZoomVeryHigh, idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge,
+};
 
 template <std::size_t N>
 void ShowSelection(HWND dialog, const SelectionBox (&boxes)[N])

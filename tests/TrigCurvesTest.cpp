@@ -58,20 +58,13 @@ TEST(CurveValue, KnownPointsAndTypesOutsideTheRange)
     EXPECT_EQ(CurveValue(t, 360, 0), t.sineTable[0]);
 }
 
-TEST(CurveValue, ProductsAreFormedLeftToRight)
+TEST(CurveValue, Type18BreaksThePatternOfItsNeighbours)
 {
     const TrigTables& t = Tables();
-    const double* s = t.sineTable;
-    const double* c = t.cosineTable;
     for (int i : {7, 100, 233}) {
-        const int i2 = 2 * i % 360, i3 = 3 * i % 360, i4 = 4 * i % 360;
-        EXPECT_EQ(CurveValue(t, i, 8), ((s[i2] * s[i4]) * s[i4]) * s[i]);
-        EXPECT_EQ(CurveValue(t, i, 9), std::pow(s[i3], 3.0));
-        // 18 breaks the pattern of 10..17: base 8 through exp(. x s1) times c3.
-        EXPECT_EQ(CurveValue(t, i, 18), std::exp(CurveValue(t, i, 8) * s[i]) * c[i3]);
-        EXPECT_EQ(CurveValue(t, i, 27), std::exp(CurveValue(t, i, 7)) * s[i]);
-        EXPECT_EQ(CurveValue(t, i, 36), std::exp(CurveValue(t, i, 6) * c[i]) * s[i2]);
-        EXPECT_EQ(CurveValue(t, i, 45), std::exp(CurveValue(t, i, 5) * s[i]) * c[i2]);
+        // 10..17 and 19 raise their base through exp(. x c1); 18 uses s1 and times c3.
+        EXPECT_EQ(CurveValue(t, i, 18), std::exp(CurveValue(t, i, 8) * t.sineTable[i]) * t.cosineTable[3 * i % 360]);
+        EXPECT_EQ(CurveValue(t, i, 19), std::exp(CurveValue(t, i, 9) * t.cosineTable[i]));
     }
 }
 

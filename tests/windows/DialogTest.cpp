@@ -8,23 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "shell/SetupDialogIds.h"
 #include "tests/windows/Harness.h"
 
 namespace {
 
 constexpr const char* setupTitle = "Gyrelace Setup - Version 1.10c";
 
-enum : int {
-    idRate = 1002,
-    idSize = 1003,
-    idConnectDots = 1004,
-    idHigh = 1013,
-    idMedium = 1014,
-    idLow = 1015,
-    idSelectAll = 1041,
-    idSelectNone = 1042,
-    idDelay = 1043,
-};
 
 constexpr int shapeBoxes[] = {1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012};
 constexpr int rotationBoxes[] = {1016, 1017, 1018};

@@ -19,27 +19,9 @@ protected:
         SetSetting("ImagesPerSec", 1000);
         SetSetting("EndDelay", 0);
     }
-
-    static bool SameScreen(const ScreenPicture& a, const ScreenPicture& b) { return a.pixels == b.pixels; }
 };
 
-TEST_F(Password, ARefusedPasswordKeepsTheSaverOpenAndAnimating)
-{
-    SetTestNumber("Answer", 0);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PressKey(window);
-    ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 1; }, 5000));
-    EXPECT_EQ(ReadTestNumber("Owner"), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window)));
-    PumpFor(300);
-    ASSERT_TRUE(run.Running());
-    const ScreenPicture before = CaptureScreen();
-    PumpFor(600);
-    EXPECT_FALSE(SameScreen(before, CaptureScreen())) << "the animation goes on after a refusal";
-}
-
-TEST_F(Password, ACloseWithin200msOfARefusalIsRefusedWithoutAsking)
+TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAgain)
 {
     SetTestNumber("Answer", 0);
     SaverRun run(SaverCommand("/s"));
@@ -49,25 +31,33 @@ TEST_F(Password, ACloseWithin200msOfARefusalIsRefusedWithoutAsking)
     PressKey(window);
     PressKey(window);
     ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") >= 1; }, 5000));
+    EXPECT_EQ(ReadTestNumber("Owner"), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window)));
     PumpFor(500);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
+    ASSERT_TRUE(run.Running());
+    const ScreenPicture before = CaptureScreen();
+    PumpFor(600);
+    EXPECT_NE(before.pixels, CaptureScreen().pixels) << "the animation goes on after a refusal";
     // Later than 200 ms the next close asks again.
     PressKey(window);
     EXPECT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 2; }, 5000));
     EXPECT_TRUE(run.Running());
 }
 
-TEST_F(Password, AnAcceptedPasswordCloses)
+TEST_F(Password, AnAcceptedPasswordClosesAndTheSystemKnewASaverRan)
 {
     SetTestNumber("Answer", 1);
+    EXPECT_FALSE(SystemSaysSaverRuns());
     SaverRun run(SaverCommand("/s"));
     HWND window = StartFullScreen(run);
     ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(SystemSaysSaverRuns());
     PressKey(window);
     EXPECT_EQ(run.WaitExit(5000), 0u);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     EXPECT_EQ(lstrcmpiA(ReadTestText("LoadedFrom").c_str(), SystemDirectoryFile("password.cpl").c_str()), 0)
         << ReadTestText("LoadedFrom");
+    EXPECT_FALSE(SystemSaysSaverRuns());
 }
 
 TEST_F(Password, AComponentBesideTheSaverIsNeverLoaded)
@@ -110,19 +100,6 @@ TEST_F(Password, TheDesktopsTextSwitchIsReadAsTheNumberItSpells)
             EXPECT_TRUE(run.Running());
         }
     }
-}
-
-TEST_F(Password, TheSystemIsToldWhileAPasswordSaverRuns)
-{
-    SetTestNumber("Answer", 1);
-    EXPECT_FALSE(SystemSaysSaverRuns());
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    EXPECT_TRUE(SystemSaysSaverRuns());
-    PressKey(window);
-    EXPECT_EQ(run.WaitExit(5000), 0u);
-    EXPECT_FALSE(SystemSaysSaverRuns());
 }
 
 TEST_F(Password, AFaultEscapingTheSaverEndsItThroughTheSystemsFilter)
