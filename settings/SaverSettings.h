@@ -35,6 +35,11 @@ inline constexpr std::int32_t ColourHigh = 10;
 inline constexpr std::int32_t ColourMedium = 30;
 inline constexpr std::int32_t ColourLow = 50;
 
+// The ranges of the three numeric settings, in their stored forms.
+inline constexpr std::uint32_t maxImagesPerSec = 1000;
+inline constexpr std::uint32_t maxRadiusPercent = 500;
+inline constexpr std::uint32_t maxEndDelay = 60;
+
 struct SaverSettings {
     double radiusFactor = 0.08;          // object size: a fraction of the smaller client side
     std::uint32_t timerInterval = 20;    // milliseconds per point

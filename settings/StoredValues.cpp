@@ -10,10 +10,7 @@ const char* const valueNames[storedValueCount] = {
     "ObjectRotation", "ColourOption", "ZoomOption", "EndDelay",
 };
 
-constexpr std::uint32_t maxRadiusPercent = 500;
 constexpr std::uint32_t defaultImagesPerSec = 50;
-constexpr std::uint32_t maxImagesPerSec = 1000;
-constexpr std::uint32_t maxEndDelay = 60;
 
 bool SameNameIgnoringCase(const char* a, const char* b)
 {

@@ -14,12 +14,7 @@
 
 namespace {
 
-constexpr std::int32_t maxEndDelay = 60;
-
-std::uint32_t PointInterval()
-{
-    return std::clamp<std::uint32_t>(animation.settings.timerInterval, 1, 1000);
-}
+std::uint32_t PointInterval() { return std::clamp<std::uint32_t>(animation.settings.timerInterval, 1, 1000); }
 
 void StartTimer(HWND window, UINT milliseconds)
 {
@@ -35,7 +30,6 @@ void StopTimer(HWND window)
 // The delay is over: the next figure's pair, the point timer and the erase.
 void EndCompletionDelay(HWND window, GdiSurface& surface)
 {
-    animationWindow.inCompletionDelay = false;
     StopTimer(window);
     BeginNextFigure(animation);
     StartTimer(window, PointInterval());
@@ -45,12 +39,11 @@ void EndCompletionDelay(HWND window, GdiSurface& surface)
 void StartCompletionDelay(HWND window, GdiSurface& surface)
 {
     StopTimer(window);
-    const std::int32_t seconds = std::clamp(animation.settings.endDelay, 0, maxEndDelay);
+    const std::int32_t seconds = std::clamp(animation.settings.endDelay, 0, static_cast<std::int32_t>(maxEndDelay));
     if (seconds == 0) {
         EndCompletionDelay(window, surface);
         return;
     }
-    animationWindow.inCompletionDelay = true;
     animationWindow.delayEndTick = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
     StartTimer(window, static_cast<UINT>(seconds) * 1000);
 }
@@ -66,7 +59,8 @@ void OnCreate(HWND window)
 void OnTimer(HWND window)
 {
     GdiSurface surface(window);
-    if (animationWindow.inCompletionDelay) {
+    // A finished figure is shown until its delay ends.
+    if (FigureComplete(animation.figure)) {
         EndCompletionDelay(window, surface);
         return;
     }
@@ -95,7 +89,7 @@ LRESULT OnClose(HWND window, WPARAM wParam, LPARAM lParam)
     StopTimer(window);
     const LRESULT result = InputWatchProc(window, WM_CLOSE, wParam, lParam);
     if (!IsWindow(window) || shellState.closeApproved || shellState.verifying) return result;
-    if (animationWindow.inCompletionDelay) {
+    if (FigureComplete(animation.figure)) {
         const DWORD now = GetTickCount();
         const LONG left = static_cast<LONG>(animationWindow.delayEndTick - now);
         StartTimer(window, static_cast<UINT>(std::max<LONG>(left, USER_TIMER_MINIMUM)));

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include "settings/SaverSettings.h"
-
 // Fills the process-wide settings record from the registry.
 void LoadSettings();
 

@@ -100,7 +100,7 @@ void CheckNumericField(HWND dialog, int id)
             Settings().timerInterval = defaults.timerInterval;
             return;
         }
-        if (entry >= 1 && entry <= 1000) {
+        if (entry >= 1 && entry <= maxImagesPerSec) {
             Settings().timerInterval = 1000 / entry;
             return;
         }
@@ -113,7 +113,7 @@ void CheckNumericField(HWND dialog, int id)
             Settings().radiusFactor = defaults.radiusFactor;
             return;
         }
-        if (entry <= 500) {
+        if (entry <= maxRadiusPercent) {
             Settings().radiusFactor = entry / 100.0;
             return;
         }
@@ -126,7 +126,7 @@ void CheckNumericField(HWND dialog, int id)
             Settings().endDelay = defaults.endDelay;
             return;
         }
-        if (entry <= 60) {
+        if (entry <= maxEndDelay) {
             Settings().endDelay = static_cast<std::int32_t>(entry);
             return;
         }

@@ -37,8 +37,7 @@ struct AnimationWindow {
     HBRUSH backgroundBrush = nullptr;
     UINT_PTR timerId = 0;
     PointPacing pacing;
-    bool inCompletionDelay = false;
-    DWORD delayEndTick = 0;
+    DWORD delayEndTick = 0;  // when a finished figure's completion delay ends
 };
 
 extern ShellState shellState;

@@ -5,7 +5,7 @@
 # run the saver and its tests headless. Run as root on Debian 12.
 set -eu
 
-packages="g++ make cmake pkg-config libgtest-dev libbenchmark-dev libpng-dev
+packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
  wine wine64 xvfb xauth x11-apps imagemagick"
 
