@@ -11,52 +11,28 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
-#include <memory>
 #include <set>
 #include <vector>
 
-#include "anim/AnimationDriver.h"
+#include "anim/FigureState.h"
 #include "tests/windows/Harness.h"
+#include "tests/windows/Prediction.h"
 
 namespace {
 
-struct Point {
-    int x, y;
-    std::uint32_t colour;
-};
-
-class PointRecorder final : public DrawingSurface {
-public:
-    std::vector<Point> points;
-    void SelectPen(std::uint32_t) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetPixel(int x, int y, std::uint32_t colour) override { points.push_back({x, y, colour}); }
-    void Arc(int, int, int, int, int, int, int, int) override {}
-    void Erase() override {}
-};
-
-// The first figure from this seed, and how many distinct pixels the first k points light.
+// The first figure from this seed, and how many distinct pixels its first k points light.
 struct Figure {
-    std::vector<Point> points;
     std::vector<int> distinctAfter;
     std::map<std::pair<int, int>, std::set<std::uint32_t>> colours;
 };
 
 Figure Predict(const SaverSettings& settings, std::uint32_t seed)
 {
-    auto animation = std::make_unique<Animation>();
-    animation->settings = settings;
-    StartAnimation(*animation, seed);
-    ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    PointRecorder recorder;
-    while (!DrawNextPoint(*animation, recorder).figureComplete) {
-    }
     Figure figure;
-    figure.points = recorder.points;
     std::set<std::pair<int, int>> seen;
     figure.distinctAfter.push_back(0);
-    for (const Point& p : figure.points) {
+    const auto figures = PredictPixelFigures(settings, seed, 1);
+    for (const PredictedPoint& p : figures.front()) {
         seen.insert({p.x, p.y});
         figure.colours[{p.x, p.y}].insert(p.colour);
         figure.distinctAfter.push_back(static_cast<int>(seen.size()));

@@ -2,13 +2,12 @@
 // from the seed (the clock second at start), so the screen is compared
 // with the engine's own figure exactly; with stamps, the figure stays
 // inside the window. Settings are written with reg add, as a user would.
+#include <algorithm>
 #include <ctime>
 #include <map>
-#include <memory>
-#include <optional>
 
-#include "anim/AnimationDriver.h"
 #include "tests/windows/Harness.h"
+#include "tests/windows/Prediction.h"
 
 namespace {
 
@@ -20,37 +19,16 @@ struct PredictedFigure {
     std::map<PixelKey, std::vector<std::uint32_t>> everyColour;
 };
 
-class PixelRecorder final : public DrawingSurface {
-public:
-    explicit PixelRecorder(PredictedFigure& figure) : figure_(figure) {}
-    void SelectPen(std::uint32_t) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetPixel(int x, int y, std::uint32_t colour) override
-    {
-        figure_.lastColour[{x, y}] = colour;
-        figure_.everyColour[{x, y}].push_back(colour);
-    }
-    void Arc(int, int, int, int, int, int, int, int) override {}
-    void Erase() override {}
-
-private:
-    PredictedFigure& figure_;
-};
-
 // The first two figures the saver draws from this seed.
 std::vector<PredictedFigure> Predict(const SaverSettings& settings, std::uint32_t seed)
 {
-    auto animation = std::make_unique<Animation>();
-    animation->settings = settings;
-    StartAnimation(*animation, seed);
-    ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    std::vector<PredictedFigure> figures(2);
-    for (PredictedFigure& figure : figures) {
-        PixelRecorder recorder(figure);
-        while (!DrawNextPoint(*animation, recorder).figureComplete) {
+    std::vector<PredictedFigure> figures;
+    for (const auto& points : PredictPixelFigures(settings, seed, 2)) {
+        PredictedFigure& figure = figures.emplace_back();
+        for (const PredictedPoint& p : points) {
+            figure.lastColour[{p.x, p.y}] = p.colour;
+            figure.everyColour[{p.x, p.y}].push_back(p.colour);
         }
-        BeginNextFigure(*animation);
     }
     return figures;
 }
