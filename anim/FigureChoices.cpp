@@ -28,16 +28,6 @@ bool ListsPartner(int key, int partner)
     return false;
 }
 
-// Draws k in 1..n until bit 1 << k is in the set. The caller makes sure that
-// at least one of those bits is set.
-std::uint32_t DrawAllowedBit(std::uint32_t set, int n, RandomGenerator& random)
-{
-    for (;;) {
-        const std::uint32_t bit = 1u << (NextRandom(random) % n + 1);
-        if ((set & bit) != 0) return bit;
-    }
-}
-
 // The bits 2 .. 2^n.
 constexpr std::uint32_t DrawableBits(int n) { return ((1u << (n + 1)) - 1u) & ~1u; }
 
@@ -48,7 +38,7 @@ std::uint32_t ChooseFromSet(std::uint32_t set, int n, RandomGenerator& random)
     const std::uint32_t drawable = DrawableBits(n);
     if (IsSingleBit(set) && (set & drawable) != 0) return set;
     if ((set & drawable) == 0) return 2;
-    return DrawAllowedBit(set, n, random);
+    return DrawBitInSet(set, n, 1, random);
 }
 
 std::uint8_t StepChannel(std::uint8_t channel, std::int32_t& step, std::int32_t colourOption)
@@ -82,7 +72,7 @@ std::uint32_t ChooseRotation(std::uint32_t objectRotation, RandomGenerator& rand
 std::uint32_t ChooseZoomLevel(std::uint32_t zoomOption, RandomGenerator& random)
 {
     if ((zoomOption & DrawableBits(4)) == 0) return 0;
-    return DrawAllowedBit(zoomOption, 4, random);
+    return DrawBitInSet(zoomOption, 4, 1, random);
 }
 
 void InitPenColour(FigureState& figure, RandomGenerator& random)

@@ -18,3 +18,13 @@ inline int NextRandom(RandomGenerator& random)
     random.state = random.state * 214013u + 2531011u;
     return static_cast<int>((random.state >> 16) & 0x7FFFu);
 }
+
+// Draws bit 1 << (draw mod n + shift) until it is in the set. The caller
+// makes sure that one of those n bits is set, or this never returns.
+inline std::uint32_t DrawBitInSet(std::uint32_t set, int n, int shift, RandomGenerator& random)
+{
+    for (;;) {
+        const std::uint32_t bit = 1u << (NextRandom(random) % n + shift);
+        if ((set & bit) != 0) return bit;
+    }
+}

@@ -7,10 +7,26 @@
 
 namespace {
 
-std::uint32_t LittleEndian(const BYTE (&bytes)[4])
+// Up to four bytes of a value. A shorter value fills the low bytes and the
+// rest stay 0; a longer one cannot be read.
+struct FourBytes {
+    BYTE bytes[4] = {0, 0, 0, 0};
+    DWORD size = sizeof bytes;
+    DWORD type = REG_NONE;
+
+    std::uint32_t LittleEndian() const
+    {
+        return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+               static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    }
+};
+
+// Reads one value and closes the key, whether or not the read succeeded.
+bool ReadAndClose(HKEY key, const char* name, FourBytes& value)
 {
-    return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-           static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+    const LONG result = RegQueryValueExA(key, name, nullptr, &value.type, value.bytes, &value.size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
 }
 
 class RegistryStore final : public SettingsStore {
@@ -21,13 +37,10 @@ public:
         if (RegOpenKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
             return StoreRead::KeyMissing;
         }
-        // A value shorter than four bytes fills the low bytes; the rest stay 0.
-        BYTE bytes[4] = {0, 0, 0, 0};
-        DWORD size = sizeof bytes;
-        const LONG result = RegQueryValueExA(key, name, nullptr, nullptr, bytes, &size);
-        RegCloseKey(key);
-        if (result != ERROR_SUCCESS) return StoreRead::ValueMissing;
-        value = LittleEndian(bytes);
+        // The settings' values are taken as numbers whatever their type.
+        FourBytes stored;
+        if (!ReadAndClose(key, name, stored)) return StoreRead::ValueMissing;
+        value = stored.LittleEndian();
         return StoreRead::Found;
     }
 
@@ -63,19 +76,17 @@ bool ReadRegistryNumber(HKEY root, const char* keyPath, const char* name, std::u
 {
     HKEY key;
     if (RegOpenKeyA(root, keyPath, &key) != ERROR_SUCCESS) return false;
-    BYTE bytes[4] = {0, 0, 0, 0};
-    DWORD size = sizeof bytes;
-    DWORD type = REG_NONE;
-    const LONG result = RegQueryValueExA(key, name, nullptr, &type, bytes, &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS) return false;
-    if (type == REG_SZ || type == REG_EXPAND_SZ) {
+    FourBytes stored;
+    if (!ReadAndClose(key, name, stored)) return false;
+    if (stored.type == REG_SZ || stored.type == REG_EXPAND_SZ) {
         // The desktop keeps this switch as text ("0" or "1"): its bytes taken
         // as a number would make "0" ask for a password.
         value = 0;
-        for (DWORD i = 0; i < size && bytes[i] >= '0' && bytes[i] <= '9'; ++i) value = value * 10 + (bytes[i] - '0');
+        for (DWORD i = 0; i < stored.size && stored.bytes[i] >= '0' && stored.bytes[i] <= '9'; ++i) {
+            value = value * 10 + (stored.bytes[i] - '0');
+        }
         return true;
     }
-    value = LittleEndian(bytes);
+    value = stored.LittleEndian();
     return true;
 }

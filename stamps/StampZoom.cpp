@@ -31,28 +31,18 @@ int PhaseLength(std::uint32_t zoomPhases)
     }
 }
 
-// Draws bit 1 << (draw mod n + shift) until it is in the set; callers only
-// come here when one of those bits is set.
-std::uint32_t DrawBit(std::uint32_t set, int n, int shift, RandomGenerator& random)
-{
-    for (;;) {
-        const std::uint32_t bit = 1u << (NextRandom(random) % n + shift);
-        if ((set & bit) != 0) return bit;
-    }
-}
-
 }  // namespace
 
 std::uint32_t ChooseZoomPhases(std::uint32_t zoomOption, RandomGenerator& random)
 {
     if ((zoomOption & (ZoomPhase1 | ZoomPhase2)) == 0) return ZoomPhase4;
-    return DrawBit(zoomOption, 3, 5, random);
+    return DrawBitInSet(zoomOption, 3, 5, random);
 }
 
 std::uint32_t ChooseZoomStart(std::uint32_t zoomOption, RandomGenerator& random)
 {
     if ((zoomOption & ZoomStartSmall) == 0) return ZoomStartLarge;
-    return DrawBit(zoomOption, 2, 8, random);
+    return DrawBitInSet(zoomOption, 2, 8, random);
 }
 
 void SetUpZoom(FigureState& figure, std::uint32_t zoomOption, RandomGenerator& random)
