@@ -2,10 +2,6 @@
 // values turn into.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "anim/AnimationDriver.h"
-#include "anim/RecordingSurface.h"
 #include "settings/StoredValues.h"
 #include "tests/MemoryStore.h"
 
@@ -130,24 +126,6 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
         EXPECT_EQ(s.objectRotation, c.rotation);
         EXPECT_EQ(s.zoomOption, c.zoom);
     }
-}
-
-TEST(StoredValues, TheWorstStoredValuesStillDrawWholeFigures)
-{
-    MemoryStore store;
-    for (int i = 0; i < storedValueCount; ++i) store.values[StoredValueName(static_cast<StoredValue>(i))] = 0xFFFFFFFF;
-    auto animation = std::make_unique<Animation>();
-    LoadSettings(animation->settings, store);
-    StartAnimation(*animation, 1);
-    ResizeAnimation(*animation, 320, 200);
-    RecordingSurface surface;
-    for (int figure = 0; figure < 3; ++figure) {
-        while (!DrawNextPoint(*animation, surface).figureComplete) {
-        }
-        BeginNextFigure(*animation);
-    }
-    EXPECT_EQ(animation->settings.timerInterval, 1u);
-    EXPECT_EQ(animation->settings.endDelay, 60);
 }
 
 TEST(StoredValues, NamesAreFoundWhateverTheirCase)

@@ -129,36 +129,4 @@ TEST(GenerateCurves, MirrorDrawsXFirstAndReflectsWithinTheSameExtremes)
     EXPECT_EQ(seen, 0xF);
 }
 
-TEST(GenerateCurves, ScalesLeaveOneRadiusOnEachSideAndStartOnePixelBeforePointZero)
-{
-    const FigureState f = Fit(12, 40, 99, 1022, 766, 61).figure;
-    EXPECT_EQ(f.scaleX, 900.0 / (f.maxX - f.minX));
-    EXPECT_EQ(f.scaleY, 644.0 / (f.maxY - f.minY));
-    const Pixel p0 = MapPoint(f, 0);
-    EXPECT_EQ(p0.x, static_cast<int>((f.pointsX[0] - f.minX) * f.scaleX + 61) + 1);
-    EXPECT_EQ(f.startX, p0.x - 1);
-    EXPECT_EQ(f.startY, p0.y - 1);
-    int lowX = 1 << 30, highX = -1;
-    for (int i = 0; i <= 360; ++i) {
-        lowX = std::min(lowX, MapPoint(f, i).x);
-        highX = std::max(highX, MapPoint(f, i).x);
-    }
-    EXPECT_EQ(lowX, 62);
-    EXPECT_GE(highX, 1022 - 61);
-    EXPECT_LE(highX, 1022 - 61 + 1);
-}
-
-TEST(GenerateCurves, ARadiusWiderThanTheWindowMirrorsTheFigureAboutTheCentre)
-{
-    // Size 100 %: 2 x radius exceeds the width, so the scale turns negative.
-    FittedFigure wide = Fit(1, 0, 5, 400, 300, 300);
-    FittedFigure narrow = Fit(1, 0, 5, 400, 300, 50);
-    ASSERT_LT(wide.figure.scaleX, 0.0);
-    // Spans |400 - 600| = 200 pixels, left to right reversed.
-    const Pixel minPoint = MapPoint(wide.figure, 0);  // type 1 is at its maximum at point 0
-    const Pixel maxNarrow = MapPoint(narrow.figure, 0);
-    EXPECT_EQ(minPoint.x, 301 - 200 + (wide.figure.mirrorX ? 200 : 0));
-    EXPECT_EQ(maxNarrow.x, narrow.figure.mirrorX ? 51 : 351);
-}
-
 }  // namespace

@@ -53,20 +53,6 @@ TEST_F(FullScreen, AKeyOrAButtonCloses)
     }
 }
 
-TEST_F(FullScreen, ARealKeyPressCloses)
-{
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PumpFor(300);
-    INPUT key[2] = {};
-    key[0].type = key[1].type = INPUT_KEYBOARD;
-    key[0].ki.wVk = key[1].ki.wVk = VK_SHIFT;
-    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, key, sizeof(INPUT));
-    EXPECT_EQ(run.WaitExit(5000), 0u);
-}
-
 TEST_F(FullScreen, MouseTravelOfFiveClosesButFourDoesNot)
 {
     SaverRun run(SaverCommand("/s"));
