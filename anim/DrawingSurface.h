@@ -1,7 +1,8 @@
 // The only way the engine draws. The Windows shell puts a window's device
 // context behind it; the renderer a recording of operations or an RGB image.
 // Coordinates are client pixels, y downwards; colours are COLORREF values
-// (red in the low byte). Everything outside the window is clipped.
+// (red in the low byte). Everything outside the window, or outside the clip
+// rectangle when one is set, is clipped.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +21,12 @@ public:
     // whole outline is drawn.
     virtual void Arc(int left, int top, int right, int bottom,
                      int xStart, int yStart, int xEnd, int yEnd) = 0;
-    // Paints the whole client area black.
+    // Paints the whole client area black (within the clip rectangle).
     virtual void Erase() = 0;
+    // Limits everything drawn from now on to left <= x < right, top <= y <
+    // bottom, as if the window ended there; Unclip lifts the limit.
+    virtual void ClipTo(int left, int top, int right, int bottom) = 0;
+    virtual void Unclip() = 0;
 
 protected:
     ~DrawingSurface() = default;

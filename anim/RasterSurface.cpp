@@ -12,13 +12,13 @@ __extension__ using Wide = __int128;
 long long Sign(long long v) { return (v > 0) - (v < 0); }
 
 // Calls plot(offset) for each offset in [0, extent] whose pixel centre +
-// offset or centre - offset lies inside [0, limit): only the part of a long
-// outline that can show is visited.
+// offset or centre - offset lies inside [low, limit): only the part of a
+// long outline that can show is visited.
 template <typename Plot>
-void ForVisibleOffsets(long long centre, long long extent, long long limit, Plot plot)
+void ForVisibleOffsets(long long centre, long long extent, long long low, long long limit, Plot plot)
 {
-    const long long aheadFirst = std::max(0LL, -centre), aheadLast = std::min(extent, limit - 1 - centre);
-    const long long behindFirst = std::max(0LL, centre - (limit - 1)), behindLast = std::min(extent, centre);
+    const long long aheadFirst = std::max(0LL, low - centre), aheadLast = std::min(extent, limit - 1 - centre);
+    const long long behindFirst = std::max(0LL, centre - (limit - 1)), behindLast = std::min(extent, centre - low);
     for (long long d = aheadFirst; d <= aheadLast; ++d) plot(d);
     for (long long d = behindFirst; d <= behindLast; ++d) {
         if (d < aheadFirst || d > aheadLast) plot(d);
@@ -28,14 +28,24 @@ void ForVisibleOffsets(long long centre, long long extent, long long limit, Plot
 }  // namespace
 
 RasterSurface::RasterSurface(int w, int h)
-    : width(std::max(w, 1)), height(std::max(h, 1)),
+    : width(std::max(w, 1)), height(std::max(h, 1)), clipRight(width), clipBottom(height),
       rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0)
 {
 }
 
+void RasterSurface::ClipTo(int left, int top, int right, int bottom)
+{
+    clipLeft = std::clamp(left, 0, width);
+    clipTop = std::clamp(top, 0, height);
+    clipRight = std::clamp(right, clipLeft, width);
+    clipBottom = std::clamp(bottom, clipTop, height);
+}
+
+void RasterSurface::Unclip() { ClipTo(0, 0, width, height); }
+
 void RasterSurface::Plot(long long x, long long y, std::uint32_t colour)
 {
-    if (x < 0 || y < 0 || x >= width || y >= height) return;
+    if (x < clipLeft || y < clipTop || x >= clipRight || y >= clipBottom) return;
     std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
     p[0] = static_cast<std::uint8_t>(colour & 0xFF);
     p[1] = static_cast<std::uint8_t>((colour >> 8) & 0xFF);
@@ -57,7 +67,14 @@ void RasterSurface::MoveTo(int x, int y)
 
 void RasterSurface::SetPixel(int x, int y, std::uint32_t colour) { Plot(x, y, colour); }
 
-void RasterSurface::Erase() { std::fill(rgb.begin(), rgb.end(), std::uint8_t{0}); }
+void RasterSurface::Erase()
+{
+    const auto rowBytes = static_cast<std::size_t>(width) * 3;
+    for (int y = clipTop; y < clipBottom; ++y) {
+        const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * rowBytes);
+        std::fill(row + clipLeft * 3, row + clipRight * 3, std::uint8_t{0});
+    }
+}
 
 // Steps along the longer axis; the shorter coordinate at step k is k times
 // the slope, rounded half up. Step n, the end pixel, is left out. Only the
@@ -75,9 +92,9 @@ void RasterSurface::LineTo(int x, int y)
     const long long majorStep = Sign(majorDelta), minorStep = Sign(minorDelta);
     if (majorLength == 0) return;
 
-    const long long limit = xMajor ? width : height;
-    long long first = majorStep > 0 ? -majorStart : majorStart - (limit - 1);
-    long long last = majorStep > 0 ? limit - 1 - majorStart : majorStart;
+    const long long low = xMajor ? clipLeft : clipTop, limit = xMajor ? clipRight : clipBottom;
+    long long first = majorStep > 0 ? low - majorStart : majorStart - (limit - 1);
+    long long last = majorStep > 0 ? limit - 1 - majorStart : majorStart - low;
     first = std::max(first, 0LL);
     last = std::min(last, majorLength - 1);
     for (long long k = first; k <= last; ++k) {
@@ -107,14 +124,14 @@ void RasterSurface::Arc(int left, int top, int right, int bottom, int, int, int,
         const double u = static_cast<double>(d) / other;
         return std::llround(semi * std::sqrt(std::max(0.0, 1.0 - u * u)));
     };
-    ForVisibleOffsets(cx, a, width, [&](long long dx) {
+    ForVisibleOffsets(cx, a, clipLeft, clipRight, [&](long long dx) {
         const long long dy = across(ay, ax, dx);
         Plot(cx + dx, cy + dy, pen);
         Plot(cx + dx, cy - dy, pen);
         Plot(cx - dx, cy + dy, pen);
         Plot(cx - dx, cy - dy, pen);
     });
-    ForVisibleOffsets(cy, c, height, [&](long long dy) {
+    ForVisibleOffsets(cy, c, clipTop, clipBottom, [&](long long dy) {
         const long long dx = across(ax, ay, dy);
         Plot(cx + dx, cy + dy, pen);
         Plot(cx - dx, cy + dy, pen);

@@ -22,6 +22,8 @@ public:
     // and end points: the figures only ever ask for full circles.
     void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
     void Erase() override;
+    void ClipTo(int left, int top, int right, int bottom) override;
+    void Unclip() override;
 
     int Width() const { return width; }
     int Height() const { return height; }
@@ -34,6 +36,8 @@ private:
 
     int width;
     int height;
+    // The drawable rectangle: the image, or the part of it clipped to.
+    int clipLeft = 0, clipTop = 0, clipRight, clipBottom;
     std::vector<std::uint8_t> rgb;
     std::uint32_t pen = 0;
     int currentX = 0;

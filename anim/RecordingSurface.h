@@ -16,6 +16,9 @@ public:
     void SetPixel(int x, int y, std::uint32_t colour) override;
     void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
     void Erase() override;
+    // The log is of one window's drawing: clipping leaves no trace in it.
+    void ClipTo(int, int, int, int) override {}
+    void Unclip() override {}
 
     // The lines written so far; the owner may empty it after saving them.
     std::string log;

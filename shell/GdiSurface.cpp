@@ -36,3 +36,11 @@ void GdiSurface::Arc(int left, int top, int right, int bottom, int xStart, int y
 }
 
 void GdiSurface::Erase() { SendMessageA(window_, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc_), 0); }
+
+void GdiSurface::ClipTo(int left, int top, int right, int bottom)
+{
+    SelectClipRgn(dc_, nullptr);
+    IntersectClipRect(dc_, left, top, right, bottom);
+}
+
+void GdiSurface::Unclip() { SelectClipRgn(dc_, nullptr); }

@@ -21,6 +21,10 @@ public:
     void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
     // Asks the window to paint its background on this context.
     void Erase() override;
+    // The window's context is its own (CS_OWNDC) and keeps its clip region
+    // between ticks: whoever clips unclips before the tick ends.
+    void ClipTo(int left, int top, int right, int bottom) override;
+    void Unclip() override;
 
 private:
     HWND window_;

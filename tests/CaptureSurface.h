@@ -23,6 +23,8 @@ public:
         ops.push_back({"arc", {l, t, r, b, xs, ys, xe, ye}});
     }
     void Erase() override { ops.push_back({"erase", {}}); }
+    void ClipTo(int l, int t, int r, int b) override { ops.push_back({"clip", {l, t, r, b}}); }
+    void Unclip() override { ops.push_back({"unclip", {}}); }
 
     std::vector<DrawOp> ops;
 };

@@ -31,6 +31,8 @@ public:
         Each([&](DrawingSurface& s) { s.Arc(l, t, r, b, xs, ys, xe, ye); });
     }
     void Erase() override { Each([&](DrawingSurface& s) { s.Erase(); }); }
+    void ClipTo(int l, int t, int r, int b) override { Each([&](DrawingSurface& s) { s.ClipTo(l, t, r, b); }); }
+    void Unclip() override { Each([&](DrawingSurface& s) { s.Unclip(); }); }
 
 private:
     template <typename Operation>

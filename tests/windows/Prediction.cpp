@@ -18,6 +18,8 @@ public:
     void SetPixel(int x, int y, std::uint32_t colour) override { points_.push_back({x, y, colour}); }
     void Arc(int, int, int, int, int, int, int, int) override {}
     void Erase() override {}
+    void ClipTo(int, int, int, int) override {}
+    void Unclip() override {}
 
 private:
     std::vector<PredictedPoint>& points_;
