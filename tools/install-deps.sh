@@ -2,12 +2,15 @@
 # Installs, with apt-get, whatever this project needs that the machine lacks:
 # the native compiler, CMake, GoogleTest, Google Benchmark and libpng for the
 # engine and its tests; MinGW-w64 for the Windows saver; Wine and Xvfb to
-# run the saver and its tests headless. Run as root on Debian 12.
+# run the saver and its tests headless; qemu-user-static and Wine's 32-bit
+# loader (wine32:i386) to run the 32-bit saver on a kernel that cannot start
+# 32-bit programs. The last adds i386 as a foreign architecture to dpkg.
+# Run as root on Debian 12.
 set -eu
 
 packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
- wine wine64 xvfb xauth x11-apps imagemagick"
+ wine wine64 xvfb xauth x11-apps imagemagick qemu-user-static wine32:i386"
 
 missing=""
 for package in $packages; do
@@ -19,8 +22,16 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "install-deps: these packages are missing and installing them needs root:$missing" >&2
     exit 1
 fi
-echo "install-deps: installing$missing"
 export DEBIAN_FRONTEND=noninteractive
+case "$missing" in
+*:i386*)
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        echo "install-deps: adding i386 as a foreign architecture to dpkg (for wine32:i386)"
+        dpkg --add-architecture i386
+    fi
+    ;;
+esac
+echo "install-deps: installing$missing"
 apt-get update -q
 # shellcheck disable=SC2086
 apt-get install -y -q --no-install-recommends $missing
