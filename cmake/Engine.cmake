@@ -4,7 +4,7 @@ add_library(gyrelace_engine STATIC
   anim/AnimationDriver.cpp
   anim/Curves.cpp
   anim/FigureChoices.cpp
-  anim/PointPacing.cpp
+  anim/PointClock.cpp
   anim/TrigTables.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp

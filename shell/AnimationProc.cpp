@@ -1,7 +1,8 @@
-// Timer 1 drives the figures: while a figure is drawn it fires every point
-// interval and each tick draws the points that are due; after the last
-// point it becomes a one-shot wait of the completion delay, so the window
-// keeps answering input and its host while the finished figure is shown.
+// Timer 1 drives the figures through the point clock: while a figure is
+// drawn it fires every point interval and each tick draws the points that
+// are due; after the last point it waits out the completion delay, so the
+// window keeps answering input and its host while the finished figure is
+// shown.
 #include "shell/AnimationProc.h"
 
 #include <algorithm>
@@ -14,63 +15,36 @@
 
 namespace {
 
-std::uint32_t PointInterval() { return std::clamp<std::uint32_t>(animation.settings.timerInterval, 1, 1000); }
-
-void StartTimer(HWND window, UINT milliseconds)
-{
-    animationWindow.timerId = SetTimer(window, animationTimer, milliseconds, nullptr);
-}
-
 void StopTimer(HWND window)
 {
     if (animationWindow.timerId != 0) KillTimer(window, animationTimer);
     animationWindow.timerId = 0;
 }
 
-// The delay is over: the next figure's pair, the point timer and the erase.
-void EndCompletionDelay(HWND window, GdiSurface& surface)
+// Timer 1 wakes the animation when the point clock says the next wake-up is
+// useful; it is set again only when that period changes.
+void WakeAfter(HWND window, std::uint32_t milliseconds)
 {
-    StopTimer(window);
-    BeginNextFigure(animation);
-    StartTimer(window, PointInterval());
-    surface.Erase();
-}
-
-void StartCompletionDelay(HWND window, GdiSurface& surface)
-{
-    StopTimer(window);
-    const std::int32_t seconds = std::clamp(animation.settings.endDelay, 0, static_cast<std::int32_t>(maxEndDelay));
-    if (seconds == 0) {
-        EndCompletionDelay(window, surface);
-        return;
-    }
-    animationWindow.delayEndTick = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
-    StartTimer(window, static_cast<UINT>(seconds) * 1000);
+    const UINT period = std::max<UINT>(static_cast<UINT>(milliseconds), USER_TIMER_MINIMUM);
+    if (animationWindow.timerId != 0 && animationWindow.timerPeriod == period) return;
+    animationWindow.timerId = SetTimer(window, animationTimer, period, nullptr);
+    animationWindow.timerPeriod = period;
 }
 
 void OnCreate(HWND window)
 {
     LoadSettings();
     animationWindow.backgroundBrush = CreateSolidBrush(0);
-    StartTimer(window, PointInterval());
+    WakeAfter(window, animation.settings.timerInterval);
     StartAnimation(animation, static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
+// Any timer draws the points that are due; only the clock ends a completion
+// delay, so a stray timer message cannot cut it short.
 void OnTimer(HWND window)
 {
     GdiSurface surface(window);
-    // A finished figure is shown until its delay ends.
-    if (FigureComplete(animation.figure)) {
-        EndCompletionDelay(window, surface);
-        return;
-    }
-    const int points = PointsDue(animationWindow.pacing, animation.figure.pointIndex, PointInterval(), GetTickCount());
-    for (int i = 0; i < points; ++i) {
-        if (DrawNextPoint(animation, surface).figureComplete) {
-            StartCompletionDelay(window, surface);
-            return;
-        }
-    }
+    WakeAfter(window, AdvanceAnimation(animation, surface, GetTickCount()).wakeAfter);
 }
 
 LRESULT OnEraseBackground(HWND window, HDC dc)
@@ -89,14 +63,7 @@ LRESULT OnClose(HWND window, WPARAM wParam, LPARAM lParam)
     StopTimer(window);
     const LRESULT result = InputWatchProc(window, WM_CLOSE, wParam, lParam);
     if (!IsWindow(window) || shellState.closeApproved || shellState.verifying) return result;
-    if (FigureComplete(animation.figure)) {
-        const DWORD now = GetTickCount();
-        const LONG left = static_cast<LONG>(animationWindow.delayEndTick - now);
-        StartTimer(window, static_cast<UINT>(std::max<LONG>(left, USER_TIMER_MINIMUM)));
-    } else {
-        ResumePacing(animationWindow.pacing, animation.figure.pointIndex, PointInterval(), GetTickCount());
-        StartTimer(window, PointInterval());
-    }
+    WakeAfter(window, ResumeAnimation(animation, GetTickCount()));
     return result;
 }
 

@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "anim/AnimationDriver.h"
-#include "anim/PointPacing.h"
 
 using InputContext = HANDLE;
 using VerifyPasswordProc = BOOL(WINAPI*)(HWND);
@@ -32,12 +31,11 @@ struct ShellState {
 };
 
 // The window resources of the animation, which the portable figure record
-// cannot hold, and the timing of its points and completion delay.
+// cannot hold.
 struct AnimationWindow {
     HBRUSH backgroundBrush = nullptr;
     UINT_PTR timerId = 0;
-    PointPacing pacing;
-    DWORD delayEndTick = 0;  // when a finished figure's completion delay ends
+    UINT timerPeriod = 0;  // what timer 1 was last set to
 };
 
 extern ShellState shellState;
