@@ -6,6 +6,7 @@ add_library(gyrelace_engine STATIC
   anim/FigureChoices.cpp
   anim/PointClock.cpp
   anim/TrigTables.cpp
+  settings/SettingOptions.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp
   stamps/ShapeStamps.cpp

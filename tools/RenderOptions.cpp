@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "settings/StoredValues.h"
+#include "settings/SettingOptions.h"
 
 const char* const renderUsage =
     "usage: gyrelace-render [--seed S] [--size WxH] [--figures N] [--set NAME=VALUE]...\n"
@@ -11,10 +11,9 @@ const char* const renderUsage =
     "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
     "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
     "  --figures N      how many whole figures to draw (default 1)\n"
-    "  --set NAME=VALUE a settings value in its stored form, decimal or 0x-hex:\n"
-    "                   RadiusFactor (percent), ImagesPerSec, JoinTheDots, ObjectShape,\n"
-    "                   ObjectRotation, ColourOption, ZoomOption, EndDelay; also size,\n"
-    "                   rate, connect, shape, rotation, colour, zoom, delay\n"
+    "  --set NAME=VALUE\n";
+
+const char* const renderOutputUsage =
     "  --out FILE.png   the picture just after the last figure's final point\n"
     "  --trace FILE     one CSV row per point drawn\n"
     "  --ops FILE       the drawing operations, one per line\n"
@@ -22,54 +21,9 @@ const char* const renderUsage =
 
 namespace {
 
-struct Alias {
-    const char* alias;
-    StoredValue value;
-};
-
-constexpr Alias aliases[] = {
-    {"size", StoredValue::RadiusFactor},     {"rate", StoredValue::ImagesPerSec},
-    {"connect", StoredValue::JoinTheDots},   {"shape", StoredValue::ObjectShape},
-    {"rotation", StoredValue::ObjectRotation}, {"colour", StoredValue::ColourOption},
-    {"zoom", StoredValue::ZoomOption},       {"delay", StoredValue::EndDelay},
-};
-
-bool FindValueName(const std::string& name, StoredValue& value)
-{
-    if (FindStoredValue(name.c_str(), value)) return true;
-    for (const Alias& alias : aliases) {
-        if (name == alias.alias) {
-            value = alias.value;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ParseWhole(const std::string& text, int base, unsigned long long limit, unsigned long long& value)
-{
-    if (text.empty() || text.size() > 20) return false;
-    value = 0;
-    for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
-            return false;
-        }
-        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (value > limit) return false;
-    }
-    return true;
-}
-
 bool ParseDecimal(const std::string& text, unsigned long long limit, unsigned long long& value)
 {
-    return ParseWhole(text, 10, limit, value);
+    return ParseWholeNumber(text, limit, false, value);
 }
 
 bool ParseSize(const std::string& text, int& width, int& height)
@@ -83,31 +37,6 @@ bool ParseSize(const std::string& text, int& width, int& height)
     }
     width = static_cast<int>(w);
     height = static_cast<int>(h);
-    return true;
-}
-
-bool ApplySet(const std::string& assignment, SaverSettings& settings, std::string& error)
-{
-    const auto equals = assignment.find('=');
-    if (equals == std::string::npos) {
-        error = "--set: '" + assignment + "' is not NAME=VALUE";
-        return false;
-    }
-    const std::string name = assignment.substr(0, equals);
-    const std::string number = assignment.substr(equals + 1);
-    StoredValue value;
-    if (!FindValueName(name, value)) {
-        error = "--set: unknown value name '" + name +
-                "' (RadiusFactor, ImagesPerSec, JoinTheDots, ObjectShape, ObjectRotation, "
-                "ColourOption, ZoomOption, EndDelay)";
-        return false;
-    }
-    std::uint32_t stored;
-    if (!ParseStoredNumber(number, stored)) {
-        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
-        return false;
-    }
-    ApplyStoredValue(settings, value, stored);
     return true;
 }
 
@@ -139,18 +68,6 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
 }
 
 }  // namespace
-
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
-{
-    unsigned long long parsed;
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    if (!(hex ? ParseWhole(text.substr(2), 16, 0xFFFFFFFFull, parsed)
-              : ParseDecimal(text, 0xFFFFFFFFull, parsed))) {
-        return false;
-    }
-    value = static_cast<std::uint32_t>(parsed);
-    return true;
-}
 
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
@@ -201,7 +118,7 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             }
             options.figures = static_cast<long>(number);
         } else if (option == "--set") {
-            if (!ApplySet(argument, options.settings, error)) return false;
+            if (!ApplySetOption(argument, options.settings, error)) return false;
         } else {
             if (argument.empty()) {
                 error = option + " needs a file name";

@@ -27,7 +27,6 @@ struct RenderOptions {
 // naming the problem; nothing has been opened or written then.
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error);
 
-// A stored settings number: decimal, or hexadecimal after 0x, 32 bits.
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value);
-
+// The usage text: renderUsage, then setOptionUsage, then renderOutputUsage.
 extern const char* const renderUsage;
+extern const char* const renderOutputUsage;
