@@ -3,7 +3,9 @@
 add_library(gyrelace_engine STATIC
   anim/AnimationDriver.cpp
   anim/Curves.cpp
+  anim/DesktopLayout.cpp
   anim/FigureChoices.cpp
+  anim/OffsetSurface.cpp
   anim/PointClock.cpp
   anim/TrigTables.cpp
   settings/SettingOptions.cpp

@@ -1,15 +1,19 @@
 // Parsing and checking gyrelace-render's options before anything is written.
 #include "tools/RenderOptions.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "settings/SettingOptions.h"
 
 const char* const renderUsage =
-    "usage: gyrelace-render [--seed S] [--size WxH] [--figures N] [--set NAME=VALUE]...\n"
-    "                       [--out FILE.png] [--trace FILE] [--ops FILE]\n"
+    "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
+    "                       [--set NAME=VALUE]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
     "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
     "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
+    "  --monitors LIST  a desktop of up to 16 monitors, the primary first, each\n"
+    "                   WxH+X+Y (X and Y may be negative): one picture of them all,\n"
+    "                   and each trace and ops line led by the monitor's number\n"
     "  --figures N      how many whole figures to draw (default 1)\n"
     "  --set NAME=VALUE\n";
 
@@ -37,6 +41,65 @@ bool ParseSize(const std::string& text, int& width, int& height)
     }
     width = static_cast<int>(w);
     height = static_cast<int>(h);
+    return true;
+}
+
+// One monitor: WxH+X+Y, or WxH-X-Y.
+bool ParseMonitor(const std::string& text, MonitorArea& area)
+{
+    const auto place = text.find_first_of("+-");
+    if (place == std::string::npos || !ParseSize(text.substr(0, place), area.width, area.height)) return false;
+    const auto second = text.find_first_of("+-", place + 1);
+    if (second == std::string::npos) return false;
+    unsigned long long x, y;
+    if (!ParseDecimal(text.substr(place + 1, second - place - 1), maxWindowSide, x) ||
+        !ParseDecimal(text.substr(second + 1), maxWindowSide, y)) {
+        return false;
+    }
+    area.left = text[place] == '-' ? -static_cast<int>(x) : static_cast<int>(x);
+    area.top = text[second] == '-' ? -static_cast<int>(y) : static_cast<int>(y);
+    return true;
+}
+
+// The monitors, moved so that their bounding box starts at 0,0, and its size.
+bool ParseMonitors(const std::string& list, RenderOptions& options, std::string& error)
+{
+    options.monitors.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const auto comma = list.find(',', start);
+        MonitorArea area;
+        const std::string item = list.substr(start, comma - start);
+        if (!ParseMonitor(item, area)) {
+            error = "--monitors: '" + item + "' is not WxH+X+Y with each side 1..65535";
+            return false;
+        }
+        options.monitors.push_back(area);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (options.monitors.size() > static_cast<std::size_t>(maxMonitorCount)) {
+        error = "--monitors: at most " + std::to_string(maxMonitorCount) + " monitors";
+        return false;
+    }
+    int left = options.monitors[0].left, top = options.monitors[0].top;
+    int right = left + options.monitors[0].width, bottom = top + options.monitors[0].height;
+    for (const MonitorArea& a : options.monitors) {
+        left = std::min(left, a.left);
+        top = std::min(top, a.top);
+        right = std::max(right, a.left + a.width);
+        bottom = std::max(bottom, a.top + a.height);
+    }
+    if (right - left > maxWindowSide || bottom - top > maxWindowSide) {
+        error = "--monitors: the desktop is wider or taller than 65535";
+        return false;
+    }
+    for (MonitorArea& a : options.monitors) {
+        a.left -= left;
+        a.top -= top;
+    }
+    options.width = right - left;
+    options.height = bottom - top;
     return true;
 }
 
@@ -71,6 +134,7 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
 
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
+    bool sizeGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         std::string argument;
@@ -84,7 +148,7 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             option.resize(equals);
             hasArgument = true;
         }
-        const bool known = option == "--seed" || option == "--size" || option == "--figures" ||
+        const bool known = option == "--seed" || option == "--size" || option == "--monitors" || option == "--figures" ||
                            option == "--set" || option == "--out" || option == "--trace" || option == "--ops";
         if (!known) {
             error = "unknown option '" + option + "'";
@@ -111,6 +175,9 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
                 error = "--size: '" + argument + "' is not WxH with each side 1..65535";
                 return false;
             }
+            sizeGiven = true;
+        } else if (option == "--monitors") {
+            if (!ParseMonitors(argument, options, error)) return false;
         } else if (option == "--figures") {
             if (!ParseDecimal(argument, maxFigures, number) || number == 0) {
                 error = "--figures: '" + argument + "' is not a count of 1.." + std::to_string(maxFigures);
@@ -126,6 +193,10 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             }
             (option == "--out" ? options.outPath : option == "--trace" ? options.tracePath : options.opsPath) = argument;
         }
+    }
+    if (sizeGiven && !options.monitors.empty()) {
+        error = "--size and --monitors cannot both be given";
+        return false;
     }
     return CheckOutputs(options, error);
 }
