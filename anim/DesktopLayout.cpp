@@ -17,9 +17,18 @@ int OrderAreas(const MonitorArea* areas, int count, int primary, MonitorArea* or
     for (int i = 0; i < count; ++i) {
         if (i != primary) ordered[n++] = areas[i];
     }
-    std::stable_sort(ordered + 1, ordered + n, [](const MonitorArea& a, const MonitorArea& b) {
-        return a.left != b.left ? a.left < b.left : a.top < b.top;
-    });
+    // An insertion sort: stable, and a dozen monitors need nothing faster
+    // (nor the allocation a library stable sort may make).
+    for (int i = 2; i < n; ++i) {
+        const MonitorArea area = ordered[i];
+        int j = i;
+        for (; j > 1 && (ordered[j - 1].left > area.left ||
+                         (ordered[j - 1].left == area.left && ordered[j - 1].top > area.top));
+             --j) {
+            ordered[j] = ordered[j - 1];
+        }
+        ordered[j] = area;
+    }
     return n;
 }
 
