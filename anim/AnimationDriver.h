@@ -1,13 +1,14 @@
 // The figure sequence as the saver runs it, without the window: creation,
-// size, one point per step, and the start of the next figure. The Windows
-// shell wraps these in its window procedure, timer and completion delay;
-// the renderer calls them in a loop.
+// size, one point per step, and the start of the next figure. The front
+// ends drive it through the point clock from their timers; the renderer
+// calls these in a loop.
 #pragma once
 
 #include <cstdint>
 
 #include "anim/DrawingSurface.h"
 #include "anim/FigureState.h"
+#include "anim/PointClock.h"
 #include "anim/TrigTables.h"
 #include "common/Random.h"
 #include "settings/SaverSettings.h"
@@ -21,6 +22,7 @@ struct Animation {
     TrigTables tables;
     StampVertices vertices;
     RandomGenerator random;
+    PointClock clock;
 };
 
 // What one step drew, for tracing.

@@ -5,6 +5,7 @@
 
 void RecordingSurface::Operation(const char* name, std::initializer_list<long long> numbers)
 {
+    log += prefix;
     log += name;
     char digits[24];
     for (long long number : numbers) {

@@ -22,6 +22,8 @@ public:
 
     // The lines written so far; the owner may empty it after saving them.
     std::string log;
+    // Written at the start of every line (a monitor's number, say).
+    std::string prefix;
 
 private:
     void Operation(const char* name, std::initializer_list<long long> numbers);

@@ -3,9 +3,12 @@
 add_library(gyrelace_engine STATIC
   anim/AnimationDriver.cpp
   anim/Curves.cpp
+  anim/DesktopLayout.cpp
   anim/FigureChoices.cpp
-  anim/PointPacing.cpp
+  anim/OffsetSurface.cpp
+  anim/PointClock.cpp
   anim/TrigTables.cpp
+  settings/SettingOptions.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp
   stamps/ShapeStamps.cpp

@@ -11,6 +11,7 @@ target_link_libraries(gyrelace_surfaces PUBLIC gyrelace_engine)
 add_library(gyrelace_render STATIC
   tools/PngFile.cpp
   tools/RenderOptions.cpp
+  tools/RecordFigures.cpp
   tools/RenderRun.cpp
 )
 target_link_libraries(gyrelace_render PUBLIC gyrelace_surfaces PNG::PNG)

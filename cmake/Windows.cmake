@@ -6,6 +6,7 @@ set(GYRELACE_SHELL_SOURCES
   shell/AnimationProc.cpp
   shell/GdiSurface.cpp
   shell/InputWatch.cpp
+  shell/Monitors.cpp
   shell/RegistryStore.cpp
   shell/SaverWindow.cpp
   shell/SetupDialog.cpp
@@ -17,6 +18,11 @@ set(GYRELACE_LEAN_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-table
 
 target_compile_options(gyrelace_engine PRIVATE ${GYRELACE_LEAN_FLAGS})
 target_compile_options(gyrelace_command_line PRIVATE ${GYRELACE_LEAN_FLAGS})
+
+# With -fdata-sections MinGW puts even zero-initialised records in .data
+# sections of their own, which take file space; the records' file keeps them
+# in .bss.
+set_source_files_properties(shell/ShellRecords.cpp PROPERTIES COMPILE_OPTIONS -fno-data-sections)
 
 add_executable(gyrelace_scr WIN32 ${GYRELACE_SHELL_SOURCES} res/Gyrelace.rc)
 set_target_properties(gyrelace_scr PROPERTIES OUTPUT_NAME Gyrelace SUFFIX .scr)

@@ -1,6 +1,7 @@
 // Conversion and checking of the eight stored settings values.
 #include "settings/StoredValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -71,9 +72,13 @@ void ApplyStoredValue(SaverSettings& settings, StoredValue value, std::uint32_t 
     case StoredValue::ZoomOption:
         settings.zoomOption = stored & ZoomAll;
         break;
-    case StoredValue::EndDelay:
-        settings.endDelay = static_cast<std::int32_t>(stored > maxEndDelay ? maxEndDelay : stored);
+    case StoredValue::EndDelay: {
+        // The delay is a signed number of seconds: a negative one waits not
+        // at all, and the record holds it as 0 so the dialog can show it.
+        const auto seconds = static_cast<std::int32_t>(stored);
+        settings.endDelay = seconds < 0 ? 0 : std::min(seconds, static_cast<std::int32_t>(maxEndDelay));
         break;
+    }
     }
 }
 

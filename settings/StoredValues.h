@@ -28,7 +28,8 @@ bool FindStoredValue(const char* name, StoredValue& value);
 
 // Converts a stored number into its field. Values out of range are mended so
 // that nothing downstream divides by zero, loops without end or overflows:
-// sizes above 500 % and delays above 60 s are clamped, a rate of 0 falls back
+// sizes above 500 % and delays above 60 s are clamped, a negative delay is
+// none, a rate of 0 falls back
 // to 50 points per second and one above 1000 is clamped to 1000, Connect Dots
 // other than 0/1 is off, the bit sets keep only their own bits (an empty shape
 // or rotation set becomes Circle or None), and a colour option other than

@@ -1,7 +1,8 @@
-// Timer 1 drives the figures: while a figure is drawn it fires every point
-// interval and each tick draws the points that are due; after the last
-// point it becomes a one-shot wait of the completion delay, so the window
-// keeps answering input and its host while the finished figure is shown.
+// Timer 1 drives the figures through the point clock of each monitor: while
+// figures are drawn it fires every point interval and each tick draws the
+// points that are due; a finished figure waits out its completion delay
+// while the other monitors go on, so the window keeps answering input and
+// its host while a finished figure is shown.
 #include "shell/AnimationProc.h"
 
 #include <algorithm>
@@ -9,17 +10,13 @@
 
 #include "shell/GdiSurface.h"
 #include "shell/InputWatch.h"
+#include "shell/Monitors.h"
 #include "shell/RegistryStore.h"
 #include "shell/ShellState.h"
 
 namespace {
 
-std::uint32_t PointInterval() { return std::clamp<std::uint32_t>(animation.settings.timerInterval, 1, 1000); }
-
-void StartTimer(HWND window, UINT milliseconds)
-{
-    animationWindow.timerId = SetTimer(window, animationTimer, milliseconds, nullptr);
-}
+Desktop& TheDesktop() { return desktopRecord.Made(); }
 
 void StopTimer(HWND window)
 {
@@ -27,50 +24,66 @@ void StopTimer(HWND window)
     animationWindow.timerId = 0;
 }
 
-// The delay is over: the next figure's pair, the point timer and the erase.
-void EndCompletionDelay(HWND window, GdiSurface& surface)
+// Timer 1 wakes the animation when the point clocks say the next wake-up is
+// useful; it is set again only when that period changes.
+void WakeAfter(HWND window, std::uint32_t milliseconds)
 {
-    StopTimer(window);
-    BeginNextFigure(animation);
-    StartTimer(window, PointInterval());
-    surface.Erase();
+    const UINT period = std::max<UINT>(static_cast<UINT>(milliseconds), USER_TIMER_MINIMUM);
+    if (animationWindow.timerId != 0 && animationWindow.timerPeriod == period) return;
+    animationWindow.timerId = SetTimer(window, animationTimer, period, nullptr);
+    animationWindow.timerPeriod = period;
 }
 
-void StartCompletionDelay(HWND window, GdiSurface& surface)
+// The full screen draws on every monitor; the preview in the whole window.
+int FindAreas(const CREATESTRUCTA& creation, MonitorArea (&areas)[maxMonitors], int& primary)
 {
-    StopTimer(window);
-    const std::int32_t seconds = std::clamp(animation.settings.endDelay, 0, static_cast<std::int32_t>(maxEndDelay));
-    if (seconds == 0) {
-        EndCompletionDelay(window, surface);
-        return;
-    }
-    animationWindow.delayEndTick = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
-    StartTimer(window, static_cast<UINT>(seconds) * 1000);
+    if (!shellState.isPreview) return FindMonitors(areas, primary);
+    primary = 0;
+    areas[0] = {0, 0, creation.cx, creation.cy};
+    return 1;
 }
 
-void OnCreate(HWND window)
+void OnCreate(HWND window, const CREATESTRUCTA& creation)
 {
     LoadSettings();
     animationWindow.backgroundBrush = CreateSolidBrush(0);
-    StartTimer(window, PointInterval());
-    StartAnimation(animation, static_cast<std::uint32_t>(std::time(nullptr)));
+    WakeAfter(window, saverSettings.timerInterval);
+    MonitorArea areas[maxMonitors];
+    int primary = 0;
+    const int count = FindAreas(creation, areas, primary);
+    LayOutDesktop(desktopRecord.Make(), areas, count, primary, saverSettings, static_cast<std::uint32_t>(std::time(nullptr)));
 }
 
+// The preview follows its window's size; the full screen its monitors.
+void OnSize(int width, int height)
+{
+    if (!shellState.isPreview || TheDesktop().count == 0) return;
+    MonitorAnimation& only = TheDesktop().monitors[0];
+    only.area = {0, 0, width, height};
+    ResizeAnimation(only.animation, width, height);
+}
+
+// Monitors added, removed or resized: the window covers the new virtual
+// screen and every monitor starts a new figure.
+void OnDisplayChange(HWND window)
+{
+    if (shellState.isPreview) return;
+    const RECT screen = VirtualScreen();
+    SetWindowPos(window, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
+                 screen.bottom - screen.top, SWP_NOACTIVATE);
+    MonitorArea areas[maxMonitors];
+    int primary = 0;
+    const int count = FindMonitors(areas, primary);
+    ChangeDesktop(TheDesktop(), areas, count, primary, saverSettings);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+// Any timer draws the points that are due; only the clocks end a completion
+// delay, so a stray timer message cannot cut it short.
 void OnTimer(HWND window)
 {
     GdiSurface surface(window);
-    // A finished figure is shown until its delay ends.
-    if (FigureComplete(animation.figure)) {
-        EndCompletionDelay(window, surface);
-        return;
-    }
-    const int points = PointsDue(animationWindow.pacing, animation.figure.pointIndex, PointInterval(), GetTickCount());
-    for (int i = 0; i < points; ++i) {
-        if (DrawNextPoint(animation, surface).figureComplete) {
-            StartCompletionDelay(window, surface);
-            return;
-        }
-    }
+    WakeAfter(window, AdvanceDesktop(TheDesktop(), surface, GetTickCount()));
 }
 
 LRESULT OnEraseBackground(HWND window, HDC dc)
@@ -82,21 +95,14 @@ LRESULT OnEraseBackground(HWND window, HDC dc)
 }
 
 // The timer stops while the close is decided. When the window stays (a
-// refused password) the animation goes on where it was: the rest of the
+// refused password) the animation goes on where it was: the rest of a
 // completion delay, or the next point one interval from now.
 LRESULT OnClose(HWND window, WPARAM wParam, LPARAM lParam)
 {
     StopTimer(window);
     const LRESULT result = InputWatchProc(window, WM_CLOSE, wParam, lParam);
     if (!IsWindow(window) || shellState.closeApproved || shellState.verifying) return result;
-    if (FigureComplete(animation.figure)) {
-        const DWORD now = GetTickCount();
-        const LONG left = static_cast<LONG>(animationWindow.delayEndTick - now);
-        StartTimer(window, static_cast<UINT>(std::max<LONG>(left, USER_TIMER_MINIMUM)));
-    } else {
-        ResumePacing(animationWindow.pacing, animation.figure.pointIndex, PointInterval(), GetTickCount());
-        StartTimer(window, PointInterval());
-    }
+    WakeAfter(window, ResumeDesktop(TheDesktop(), GetTickCount()));
     return result;
 }
 
@@ -106,15 +112,18 @@ LRESULT AnimationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window);
+        OnCreate(window, *reinterpret_cast<const CREATESTRUCTA*>(lParam));
         break;
     case WM_DESTROY:
         DeleteObject(animationWindow.backgroundBrush);
         animationWindow.backgroundBrush = nullptr;
         break;
     case WM_SIZE:
-        ResizeAnimation(animation, LOWORD(lParam), HIWORD(lParam));
+        OnSize(LOWORD(lParam), HIWORD(lParam));
         return 0;
+    case WM_DISPLAYCHANGE:
+        OnDisplayChange(window);
+        break;
     case WM_CLOSE:
         return OnClose(window, wParam, lParam);
     case WM_ERASEBKGND:

@@ -104,11 +104,7 @@ LONG ConfirmClose(HWND window)
 void LoadPasswordCheck()
 {
     if (shellState.verifierLibrary != nullptr) UnloadPasswordCheck();
-    std::uint32_t wanted = 0;
-    if (!ReadRegistryNumber(HKEY_CURRENT_USER, "Control Panel\\Desktop", "ScreenSaveUsePassword", wanted) ||
-        wanted == 0) {
-        return;
-    }
+    if (!DesktopWantsPassword()) return;
     shellState.verifierLibrary = LoadSystemLibrary("PASSWORD.CPL");
     if (shellState.verifierLibrary == nullptr) return;
     shellState.verifyPassword = LookUpEntry<VerifyPasswordProc>(shellState.verifierLibrary, "VerifyScreenSavePwd");

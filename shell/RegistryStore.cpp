@@ -21,12 +21,22 @@ struct FourBytes {
     }
 };
 
-// Reads one value and closes the key, whether or not the read succeeded.
-bool ReadAndClose(HKEY key, const char* name, FourBytes& value)
+// Reads one value and closes the key, whether or not the read succeeded;
+// ERROR_MORE_DATA says the value is there but longer than four bytes.
+LONG ReadAndClose(HKEY key, const char* name, FourBytes& value)
 {
     const LONG result = RegQueryValueExA(key, name, nullptr, &value.type, value.bytes, &value.size);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return result;
+}
+
+// Text that is empty or all zero digits ("0", "00") up to its end.
+bool IsZeroText(const FourBytes& text)
+{
+    for (DWORD i = 0; i < text.size && text.bytes[i] != '\0'; ++i) {
+        if (text.bytes[i] != '0') return false;
+    }
+    return true;
 }
 
 class RegistryStore final : public SettingsStore {
@@ -39,7 +49,7 @@ public:
         }
         // The settings' values are taken as numbers whatever their type.
         FourBytes stored;
-        if (!ReadAndClose(key, name, stored)) return StoreRead::ValueMissing;
+        if (ReadAndClose(key, name, stored) != ERROR_SUCCESS) return StoreRead::ValueMissing;
         value = stored.LittleEndian();
         return StoreRead::Found;
     }
@@ -63,7 +73,7 @@ public:
 void LoadSettings()
 {
     RegistryStore store;
-    LoadSettings(animation.settings, store);
+    LoadSettings(saverSettings, store);
 }
 
 void SaveSetting(const char* name, std::uint32_t value)
@@ -72,21 +82,14 @@ void SaveSetting(const char* name, std::uint32_t value)
     SaveSetting(store, name, value);
 }
 
-bool ReadRegistryNumber(HKEY root, const char* keyPath, const char* name, std::uint32_t& value)
+bool DesktopWantsPassword()
 {
     HKEY key;
-    if (RegOpenKeyA(root, keyPath, &key) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyA(HKEY_CURRENT_USER, "Control Panel\\Desktop", &key) != ERROR_SUCCESS) return false;
     FourBytes stored;
-    if (!ReadAndClose(key, name, stored)) return false;
-    if (stored.type == REG_SZ || stored.type == REG_EXPAND_SZ) {
-        // The desktop keeps this switch as text ("0" or "1"): its bytes taken
-        // as a number would make "0" ask for a password.
-        value = 0;
-        for (DWORD i = 0; i < stored.size && stored.bytes[i] >= '0' && stored.bytes[i] <= '9'; ++i) {
-            value = value * 10 + (stored.bytes[i] - '0');
-        }
-        return true;
-    }
-    value = stored.LittleEndian();
-    return true;
+    const LONG result = ReadAndClose(key, "ScreenSaveUsePassword", stored);
+    if (result == ERROR_MORE_DATA) return true;
+    if (result != ERROR_SUCCESS) return false;
+    if (stored.type == REG_SZ || stored.type == REG_EXPAND_SZ) return !IsZeroText(stored);
+    return stored.LittleEndian() != 0;
 }

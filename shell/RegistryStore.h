@@ -12,7 +12,9 @@ void LoadSettings();
 // Writes one value, creating the key path when it is missing.
 void SaveSetting(const char* name, std::uint32_t value);
 
-// Reads up to four bytes of a value as a little-endian number from zero;
-// false when the key or value cannot be read or the value is longer.
-// A text value is read as the decimal number it spells.
-bool ReadRegistryNumber(HKEY root, const char* keyPath, const char* name, std::uint32_t& value);
+// Whether the desktop's ScreenSaveUsePassword asks for the password. A
+// missing switch asks not; up to four bytes read as a number ask when it
+// is not 0. It fails closed: the desktop may keep the switch as text, and
+// only text that is empty or reads wholly as the number 0 asks not, and a
+// switch too long to read asks.
+bool DesktopWantsPassword();

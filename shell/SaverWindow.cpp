@@ -5,6 +5,7 @@
 
 #include "shell/AnimationProc.h"
 #include "shell/InputWatch.h"
+#include "shell/Monitors.h"
 #include "shell/ShellState.h"
 #include "shell/SystemLibrary.h"
 
@@ -70,15 +71,16 @@ bool IsBlockedSystemCommand(WPARAM command)
     return command == SC_NEXTWINDOW || command == SC_PREVWINDOW || command == SC_SCREENSAVE;
 }
 
+// The quit message's exit code; 0 when the loop itself fails.
 int RunMessageLoop()
 {
     MSG message;
-    message.wParam = 0;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return static_cast<int>(message.wParam);
+    return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
 }  // namespace
@@ -131,11 +133,11 @@ int RunSaverWindow(HWND parent)
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = saverClassName;
 
-    int width, height;
+    int left = 0, top = 0, width, height;
     const char* title;
     DWORD style, extendedStyle;
     if (parent != nullptr) {
-        RECT client;
+        RECT client = {0, 0, 0, 0};  // a parent that has just gone gives an empty window
         GetClientRect(parent, &client);
         width = client.right;
         height = client.bottom;
@@ -144,8 +146,12 @@ int RunSaverWindow(HWND parent)
         style = previewStyle;
         extendedStyle = 0;
     } else {
-        width = GetSystemMetrics(SM_CXSCREEN);
-        height = GetSystemMetrics(SM_CYSCREEN);
+        // Every monitor is covered, not only the primary one.
+        const RECT screen = VirtualScreen();
+        left = screen.left;
+        top = screen.top;
+        width = screen.right - screen.left;
+        height = screen.bottom - screen.top;
         HWND running = FindWindowA(saverClassName, fullScreenTitle);
         if (running != nullptr && IsWindow(running)) {
             SetForegroundWindow(running);
@@ -158,7 +164,7 @@ int RunSaverWindow(HWND parent)
     }
 
     if (RegisterClassA(&windowClass) != 0) {
-        shellState.saverWindow = CreateWindowExA(extendedStyle, saverClassName, title, style, 0, 0, width, height,
+        shellState.saverWindow = CreateWindowExA(extendedStyle, saverClassName, title, style, left, top, width, height,
                                                  parent, nullptr, shellState.moduleHandle, nullptr);
     }
     int result = -1;

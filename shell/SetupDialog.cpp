@@ -49,7 +49,7 @@ template <std::size_t N>
 void ShowSelection(HWND dialog, const SelectionBox (&boxes)[N])
 {
     for (const SelectionBox& box : boxes) {
-        CheckDlgButton(dialog, box.id, (animation.settings.*box.set & box.bit) != 0 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(dialog, box.id, (saverSettings.*box.set & box.bit) != 0 ? BST_CHECKED : BST_UNCHECKED);
     }
 }
 
@@ -64,7 +64,7 @@ std::uint32_t CheckedBits(HWND dialog, const SelectionBox (&boxes)[N], std::uint
     return bits != 0 ? bits : fallback;
 }
 
-SaverSettings& Settings() { return animation.settings; }
+SaverSettings& Settings() { return saverSettings; }
 
 std::uint32_t ShownRate() { return 1000 / Settings().timerInterval; }
 

@@ -2,5 +2,6 @@
 #include "shell/ShellState.h"
 
 ShellState shellState;
-Animation animation;
+SaverSettings saverSettings;
+DesktopRecord desktopRecord;
 AnimationWindow animationWindow;

@@ -1,13 +1,15 @@
 // The shell's process-wide record, and the other records the Windows saver
-// holds one of: the figure engine's and the animation window's.
+// holds one of: the settings, the monitors' figure sequences and the
+// animation window's resources.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <new>
 
-#include "anim/AnimationDriver.h"
-#include "anim/PointPacing.h"
+#include "anim/DesktopLayout.h"
+#include "settings/SaverSettings.h"
 
 using InputContext = HANDLE;
 using VerifyPasswordProc = BOOL(WINAPI*)(HWND);
@@ -29,17 +31,28 @@ struct ShellState {
     POINT cursorAnchor = {0, 0};
     std::uint32_t lastVerifyTick = neverVerified;
     LPTOP_LEVEL_EXCEPTION_FILTER previousFaultFilter = nullptr;
+    DWORD saverThreadId = 0;  // the thread that runs the mode
 };
 
 // The window resources of the animation, which the portable figure record
-// cannot hold, and the timing of its points and completion delay.
+// cannot hold.
 struct AnimationWindow {
     HBRUSH backgroundBrush = nullptr;
     UINT_PTR timerId = 0;
-    PointPacing pacing;
-    DWORD delayEndTick = 0;  // when a finished figure's completion delay ends
+    UINT timerPeriod = 0;  // what timer 1 was last set to
+};
+
+// The monitors' figure sequences take some 200 KB: their record is plain
+// zero-initialised storage, so it costs no file size, and the Desktop in it
+// is made when the saver window is created.
+struct DesktopRecord {
+    alignas(Desktop) unsigned char storage[sizeof(Desktop)];
+
+    Desktop& Make() { return *new (storage) Desktop; }
+    Desktop& Made() { return *std::launder(reinterpret_cast<Desktop*>(storage)); }
 };
 
 extern ShellState shellState;
-extern Animation animation;  // settings, figure, tables, stamp corners, generator
+extern SaverSettings saverSettings;
+extern DesktopRecord desktopRecord;
 extern AnimationWindow animationWindow;

@@ -21,13 +21,21 @@ bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 // A fault that escapes the running mode is offered to the system's
 // unhandled-exception filter; when that handles it the system is told no
 // saver runs any more and the process ends with what that call returned.
+// It ends at once: the faulting thread may hold a lock (inside the password
+// component, say) that an orderly exit would wait for, with the topmost
+// window frozen over the desktop. A fault on a thread the saver did not
+// start is not the saver's to end.
 LONG WINAPI SaverFaultFilter(EXCEPTION_POINTERS* fault)
 {
+    if (GetCurrentThreadId() != shellState.saverThreadId) {
+        return shellState.previousFaultFilter != nullptr ? shellState.previousFaultFilter(fault)
+                                                         : EXCEPTION_CONTINUE_SEARCH;
+    }
     // Put the previous filter back first: the system's filter calls the
     // installed one, which must not be this one again.
     SetUnhandledExceptionFilter(shellState.previousFaultFilter);
     if (UnhandledExceptionFilter(fault) == EXCEPTION_EXECUTE_HANDLER) {
-        ExitProcess(static_cast<UINT>(SignalSaverRunning(FALSE)));
+        TerminateProcess(GetCurrentProcess(), static_cast<UINT>(SignalSaverRunning(FALSE)));
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }
@@ -79,6 +87,7 @@ int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
 {
     shellState.moduleHandle = moduleHandle;
     const SwitchScan scan = ScanSwitch(commandTail);
+    shellState.saverThreadId = GetCurrentThreadId();
     shellState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
     const int result = RunMode(scan);
     SetUnhandledExceptionFilter(shellState.previousFaultFilter);

@@ -51,7 +51,7 @@ TEST(RenderOptions, SetGoesThroughTheStoredValueChecks)
                        "--ops", "x"},
                       o, error));
     EXPECT_EQ(o.settings.timerInterval, 20u);
-    EXPECT_EQ(o.settings.endDelay, 60);
+    EXPECT_EQ(o.settings.endDelay, 0);
     EXPECT_EQ(o.settings.colourOption, ColourHigh);
 }
 

@@ -102,7 +102,7 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
         {StoredValue::RadiusFactor, 501, 5.0, 20, 0, 10, 1, 2, 2, 0},
         {StoredValue::RadiusFactor, 0xFFFFFFFF, 5.0, 20, 0, 10, 1, 2, 2, 0},
         {StoredValue::EndDelay, 61, d.radiusFactor, 20, 0, 10, 60, 2, 2, 0},
-        {StoredValue::EndDelay, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 60, 2, 2, 0},
+        {StoredValue::EndDelay, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 0, 2, 2, 0},
         {StoredValue::JoinTheDots, 2, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
         {StoredValue::ObjectShape, 0, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
         {StoredValue::ObjectShape, 0xFFFFFE01, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},

@@ -1,20 +1,23 @@
 // Parsing and checking gyrelace-render's options before anything is written.
 #include "tools/RenderOptions.h"
 
+#include <algorithm>
 #include <cstring>
 
-#include "settings/StoredValues.h"
+#include "settings/SettingOptions.h"
 
 const char* const renderUsage =
-    "usage: gyrelace-render [--seed S] [--size WxH] [--figures N] [--set NAME=VALUE]...\n"
-    "                       [--out FILE.png] [--trace FILE] [--ops FILE]\n"
+    "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
+    "                       [--set NAME=VALUE]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
     "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
     "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
+    "  --monitors LIST  a desktop of up to 16 monitors, the primary first, each\n"
+    "                   WxH+X+Y (X and Y may be negative): one picture of them all,\n"
+    "                   and each trace and ops line led by the monitor's number\n"
     "  --figures N      how many whole figures to draw (default 1)\n"
-    "  --set NAME=VALUE a settings value in its stored form, decimal or 0x-hex:\n"
-    "                   RadiusFactor (percent), ImagesPerSec, JoinTheDots, ObjectShape,\n"
-    "                   ObjectRotation, ColourOption, ZoomOption, EndDelay; also size,\n"
-    "                   rate, connect, shape, rotation, colour, zoom, delay\n"
+    "  --set NAME=VALUE\n";
+
+const char* const renderOutputUsage =
     "  --out FILE.png   the picture just after the last figure's final point\n"
     "  --trace FILE     one CSV row per point drawn\n"
     "  --ops FILE       the drawing operations, one per line\n"
@@ -22,54 +25,9 @@ const char* const renderUsage =
 
 namespace {
 
-struct Alias {
-    const char* alias;
-    StoredValue value;
-};
-
-constexpr Alias aliases[] = {
-    {"size", StoredValue::RadiusFactor},     {"rate", StoredValue::ImagesPerSec},
-    {"connect", StoredValue::JoinTheDots},   {"shape", StoredValue::ObjectShape},
-    {"rotation", StoredValue::ObjectRotation}, {"colour", StoredValue::ColourOption},
-    {"zoom", StoredValue::ZoomOption},       {"delay", StoredValue::EndDelay},
-};
-
-bool FindValueName(const std::string& name, StoredValue& value)
-{
-    if (FindStoredValue(name.c_str(), value)) return true;
-    for (const Alias& alias : aliases) {
-        if (name == alias.alias) {
-            value = alias.value;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool ParseWhole(const std::string& text, int base, unsigned long long limit, unsigned long long& value)
-{
-    if (text.empty() || text.size() > 20) return false;
-    value = 0;
-    for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9') {
-            digit = c - '0';
-        } else if (base == 16 && c >= 'a' && c <= 'f') {
-            digit = c - 'a' + 10;
-        } else if (base == 16 && c >= 'A' && c <= 'F') {
-            digit = c - 'A' + 10;
-        } else {
-            return false;
-        }
-        value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
-        if (value > limit) return false;
-    }
-    return true;
-}
-
 bool ParseDecimal(const std::string& text, unsigned long long limit, unsigned long long& value)
 {
-    return ParseWhole(text, 10, limit, value);
+    return ParseWholeNumber(text, limit, false, value);
 }
 
 bool ParseSize(const std::string& text, int& width, int& height)
@@ -86,28 +44,62 @@ bool ParseSize(const std::string& text, int& width, int& height)
     return true;
 }
 
-bool ApplySet(const std::string& assignment, SaverSettings& settings, std::string& error)
+// One monitor: WxH+X+Y, or WxH-X-Y.
+bool ParseMonitor(const std::string& text, MonitorArea& area)
 {
-    const auto equals = assignment.find('=');
-    if (equals == std::string::npos) {
-        error = "--set: '" + assignment + "' is not NAME=VALUE";
+    const auto place = text.find_first_of("+-");
+    if (place == std::string::npos || !ParseSize(text.substr(0, place), area.width, area.height)) return false;
+    const auto second = text.find_first_of("+-", place + 1);
+    if (second == std::string::npos) return false;
+    unsigned long long x, y;
+    if (!ParseDecimal(text.substr(place + 1, second - place - 1), maxWindowSide, x) ||
+        !ParseDecimal(text.substr(second + 1), maxWindowSide, y)) {
         return false;
     }
-    const std::string name = assignment.substr(0, equals);
-    const std::string number = assignment.substr(equals + 1);
-    StoredValue value;
-    if (!FindValueName(name, value)) {
-        error = "--set: unknown value name '" + name +
-                "' (RadiusFactor, ImagesPerSec, JoinTheDots, ObjectShape, ObjectRotation, "
-                "ColourOption, ZoomOption, EndDelay)";
+    area.left = text[place] == '-' ? -static_cast<int>(x) : static_cast<int>(x);
+    area.top = text[second] == '-' ? -static_cast<int>(y) : static_cast<int>(y);
+    return true;
+}
+
+// The monitors, moved so that their bounding box starts at 0,0, and its size.
+bool ParseMonitors(const std::string& list, RenderOptions& options, std::string& error)
+{
+    options.monitors.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const auto comma = list.find(',', start);
+        MonitorArea area;
+        const std::string item = list.substr(start, comma - start);
+        if (!ParseMonitor(item, area)) {
+            error = "--monitors: '" + item + "' is not WxH+X+Y with each side 1..65535";
+            return false;
+        }
+        options.monitors.push_back(area);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (options.monitors.size() > static_cast<std::size_t>(maxMonitorCount)) {
+        error = "--monitors: at most " + std::to_string(maxMonitorCount) + " monitors";
         return false;
     }
-    std::uint32_t stored;
-    if (!ParseStoredNumber(number, stored)) {
-        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
+    int left = options.monitors[0].left, top = options.monitors[0].top;
+    int right = left + options.monitors[0].width, bottom = top + options.monitors[0].height;
+    for (const MonitorArea& a : options.monitors) {
+        left = std::min(left, a.left);
+        top = std::min(top, a.top);
+        right = std::max(right, a.left + a.width);
+        bottom = std::max(bottom, a.top + a.height);
+    }
+    if (right - left > maxWindowSide || bottom - top > maxWindowSide) {
+        error = "--monitors: the desktop is wider or taller than 65535";
         return false;
     }
-    ApplyStoredValue(settings, value, stored);
+    for (MonitorArea& a : options.monitors) {
+        a.left -= left;
+        a.top -= top;
+    }
+    options.width = right - left;
+    options.height = bottom - top;
     return true;
 }
 
@@ -140,20 +132,9 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
 
 }  // namespace
 
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
-{
-    unsigned long long parsed;
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    if (!(hex ? ParseWhole(text.substr(2), 16, 0xFFFFFFFFull, parsed)
-              : ParseDecimal(text, 0xFFFFFFFFull, parsed))) {
-        return false;
-    }
-    value = static_cast<std::uint32_t>(parsed);
-    return true;
-}
-
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
+    bool sizeGiven = false;
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         std::string argument;
@@ -167,7 +148,7 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             option.resize(equals);
             hasArgument = true;
         }
-        const bool known = option == "--seed" || option == "--size" || option == "--figures" ||
+        const bool known = option == "--seed" || option == "--size" || option == "--monitors" || option == "--figures" ||
                            option == "--set" || option == "--out" || option == "--trace" || option == "--ops";
         if (!known) {
             error = "unknown option '" + option + "'";
@@ -194,6 +175,9 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
                 error = "--size: '" + argument + "' is not WxH with each side 1..65535";
                 return false;
             }
+            sizeGiven = true;
+        } else if (option == "--monitors") {
+            if (!ParseMonitors(argument, options, error)) return false;
         } else if (option == "--figures") {
             if (!ParseDecimal(argument, maxFigures, number) || number == 0) {
                 error = "--figures: '" + argument + "' is not a count of 1.." + std::to_string(maxFigures);
@@ -201,7 +185,7 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             }
             options.figures = static_cast<long>(number);
         } else if (option == "--set") {
-            if (!ApplySet(argument, options.settings, error)) return false;
+            if (!ApplySetOption(argument, options.settings, error)) return false;
         } else {
             if (argument.empty()) {
                 error = option + " needs a file name";
@@ -209,6 +193,10 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             }
             (option == "--out" ? options.outPath : option == "--trace" ? options.tracePath : options.opsPath) = argument;
         }
+    }
+    if (sizeGiven && !options.monitors.empty()) {
+        error = "--size and --monitors cannot both be given";
+        return false;
     }
     return CheckOutputs(options, error);
 }

@@ -3,18 +3,22 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "anim/OffsetSurface.h"
 #include "settings/SaverSettings.h"
 
 inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
 inline constexpr long long maxImagePixels = 64LL << 20;    // the largest --out picture
 inline constexpr long maxFigures = 1000000;
+inline constexpr int maxMonitorCount = 16;
 
 struct RenderOptions {
     bool seedGiven = false;
     std::uint32_t seed = 0;
-    int width = 1024;
+    int width = 1024;         // the window, or the desktop's bounding box
     int height = 768;
+    std::vector<MonitorArea> monitors;  // --monitors, moved so the box starts at 0,0
     long figures = 1;
     SaverSettings settings;   // defaults, then each --set in turn
     std::string outPath;      // empty: not wanted; "-": standard output
@@ -27,7 +31,6 @@ struct RenderOptions {
 // naming the problem; nothing has been opened or written then.
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error);
 
-// A stored settings number: decimal, or hexadecimal after 0x, 32 bits.
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value);
-
+// The usage text: renderUsage, then setOptionUsage, then renderOutputUsage.
 extern const char* const renderUsage;
+extern const char* const renderOutputUsage;

@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 
+#include "settings/SettingOptions.h"
 #include "tools/RenderOptions.h"
 #include "tools/RenderRun.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         std::fputs(renderUsage, stdout);
+        std::fputs(setOptionUsage, stdout);
+        std::fputs(renderOutputUsage, stdout);
         return 0;
     }
     if (!options.seedGiven) {

@@ -412,13 +412,13 @@ TEST_F(Dialog, StoredValuesOutOfRangeOpenWithoutLoopingOrDividingByZero)
     Open();
     EXPECT_EQ(Text(idRate), "50");
     EXPECT_EQ(Text(idSize), "500");
-    EXPECT_EQ(Text(idDelay), "60");
+    EXPECT_EQ(Text(idDelay), "0");
     EXPECT_TRUE(Checked(idHigh));
     EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
     EXPECT_EQ(PressOk(), 1u);
     EXPECT_EQ(StoredSetting("RadiusFactor"), 500u);
     EXPECT_EQ(StoredSetting("ImagesPerSec"), 50u);
-    EXPECT_EQ(StoredSetting("EndDelay"), 60u);
+    EXPECT_EQ(StoredSetting("EndDelay"), 0u);
     EXPECT_EQ(StoredSetting("ColourOption"), 10u);
 }
 

@@ -1,0 +1,73 @@
+// What no known answer shows: whatever the window, object size and
+// selection sets, the engine neither overflows, nor divides by zero, nor
+// draws for ever (these also run under UBSan and ASan).
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "anim/AnimationDriver.h"
+#include "anim/FigureChoices.h"
+#include "anim/RecordingSurface.h"
+
+namespace {
+
+std::unique_ptr<Animation> Started(const SaverSettings& settings, int width, int height)
+{
+    auto animation = std::make_unique<Animation>();
+    animation->settings = settings;
+    StartAnimation(*animation, 4);
+    ResizeAnimation(*animation, width, height);
+    return animation;
+}
+
+TEST(EngineLimits, AnyWindowAndObjectSizeDrawsWholeFiguresWithinRange)
+{
+    SaverSettings settings;
+    settings.objectShape = ShapeAll;
+    settings.objectRotation = RotationAll;
+    settings.zoomOption = ZoomAll;
+    settings.joinTheDots = 1;
+    for (double factor : {0.08, 0.5, 5.0, 1e300, -3.0}) {
+        settings.radiusFactor = factor;
+        for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {2, 2}, {0, 500}, {2, 768}, {65535, 1}, {65535, 65535}}) {
+            auto animation = Started(settings, w, h);
+            EXPECT_GE(animation->figure.radius, 0);
+            if (w == 2) {
+                EXPECT_EQ(animation->figure.radius, 0) << "a client width of 2 leaves no room";
+            }
+            RecordingSurface surface;
+            for (int figure = 0; figure < 2; ++figure) {
+                PointDrawn drawn;
+                do drawn = DrawNextPoint(*animation, surface);
+                while (!drawn.figureComplete);
+                EXPECT_EQ(drawn.point, 360);
+                BeginNextFigure(*animation);
+            }
+        }
+    }
+}
+
+TEST(EngineLimits, PointsBeforeAnySizeAllLandOnPixelOneOne)
+{
+    auto animation = std::make_unique<Animation>();
+    StartAnimation(*animation, 3);
+    RecordingSurface surface;
+    for (PointDrawn p; !p.figureComplete;) {
+        p = DrawNextPoint(*animation, surface);
+        ASSERT_EQ(p.x, 1);
+        ASSERT_EQ(p.y, 1);
+    }
+}
+
+// Sets with none of their drawable bits cannot come from a load, but must
+// not make a choice draw for ever: they give Circle, None and no zoom.
+TEST(EngineLimits, SelectionSetsWithNothingDrawableChooseWithoutDrawing)
+{
+    RandomGenerator random;
+    EXPECT_EQ(ChooseShape(0x201, random), ShapeCircle);
+    EXPECT_EQ(ChooseRotation(0x10, random), RotationNone);
+    EXPECT_EQ(ChooseZoomLevel(ZoomStartSmall, random), 0u);
+    EXPECT_EQ(random.state, 0u);
+}
+
+}  // namespace

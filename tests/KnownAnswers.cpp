@@ -1,0 +1,188 @@
+// The figure engine pinned by known answers. Each row is a gyrelace-render
+// command line with the FNV-1a (64-bit) digests of the --trace and --ops
+// files it writes, so a row can be checked by hand with the renderer. The
+// answers are today's output, which was checked point for point against an
+// independent implementation. Together the rows draw every curve type on
+// both axes, every shape with every rotation as outlines and as spokes,
+// every zoom level with each phase count, start and step mode, single
+// pixels, the closed polyline and every colour floor (the coverage test
+// below keeps it so), so a wrong constant, factor, angle, range or fraction
+// changes a digest. The same table runs natively, under 64-bit Wine and
+// under 32-bit Wine, whose maths libraries differ from glibc's in the last
+// bits but must draw the same pixels.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "anim/AnimationDriver.h"
+#include "anim/Curves.h"
+#include "anim/FigureChoices.h"
+#include "tools/RecordFigures.h"
+#include "tools/RenderOptions.h"
+
+namespace {
+
+struct KnownAnswer {
+    const char* arguments;
+    std::uint64_t trace;
+    std::uint64_t ops;
+};
+
+// Each comment says what its row adds to the rows above it.
+const KnownAnswer knownAnswers[] = {
+    // curves x 2 3 5 9 12 15 16 18 26 28 30 37 38 39 45 48, y 1 7 9 11 12 14 16 21 22 25 35 38 39 42 43 47;
+    // circles; colour floor 10
+    {"--seed 324692 --size 1024x768 --figures 16", 0xC395EF41E84C337D, 0x37B287ADBB10ABE0},
+    // curves x 0 1 6 10 13 14 17 19 21 22 24 31 32 33 34 40 41 42 44 46 47, y 0 2 3 4 5 6 15 17 18 19 20 23 24
+    // 27 28 29 30 31 32 34 37 40 41 44 45 48 49; outlines of every shape and rotation but square acw, pyramid none
+    {"--seed 174231 --size 1280x720 --figures 40 --set shape=0x1FE --set rotation=0xE", 0x12AEE495C3B055C6,
+     0xBCFAED9765B17AD1},
+    // curves x 4 7 11 20 23 27 29 43 49, y 8 10 13 26 33 36 46; spokes of every shape; colour floor 30
+    {"--seed 47527 --size 1024x768 --figures 40 --set shape=0x1FE --set rotation=0xE --set connect=1 --set colour=30",
+     0x8E275CF14033FB4A, 0xFEBFD300A0501255},
+    // curves x 8 25 35 36; every zoom level and phase count, small and large starts counting pixels (all levels)
+    // and points (low, medium); colour floor 50
+    {"--seed 7932 --size 1920x1080 --figures 30 --set shape=0x1FE --set rotation=0xE --set zoom=0x3FE --set size=40 "
+     "--set colour=50",
+     0xD7775ACC8261CB8F, 0x338A1F8528922BA5},
+    // high and very high zoom counting points, high in four phases
+    {"--seed 15851 --size 800x600 --figures 30 --set shape=0x1FE --set rotation=0xE --set zoom=0x3FE --set size=10 "
+     "--set connect=1",
+     0x2F48F4C7AE1FD829, 0x2DA249FCFAED4BFE},
+    // single pixels
+    {"--seed 7932 --size 640x480 --figures 12 --set size=0", 0xBBDC90C81044496F, 0x8858AA42787D278F},
+    // a closed polyline
+    {"--seed 7932 --size 640x480 --figures 12 --set size=0 --set connect=1 --set colour=50", 0xDA9F1CB197B851AD,
+     0xB26616AE5AF20875},
+    // a radius of 0 raised to 1 for point 0 by a small start
+    {"--seed 7932 --size 640x480 --figures 6 --set size=0 --set zoom=0x31E", 0xBE0C59DB09678319, 0xC649419CE1AD7E4E},
+    // stamps wider than half the window: mirrored figures, stamps across every edge
+    {"--seed 600 --size 600x400 --figures 8 --set size=300 --set shape=0x1FE --set rotation=0xE --set connect=1",
+     0xF25F9A329B9189E8, 0x6066A1ED8D0D99B2},
+    // a window 3 pixels wide: radius 0, every point in one column
+    {"--seed 3 --size 3x700 --figures 3 --set shape=0x1FE --set zoom=0x3FE", 0x44248C26BCF45B54, 0xB4C2C7882207F490},
+    // two monitors, each with its own seed; outlines square acw, pyramid none
+    {"--seed 110879 --monitors 800x600+0+0,640x480+800+0 --figures 4 --set shape=0x1FE --set rotation=0xE",
+     0xFC104442B83605BC, 0xC7CFA69EE6112C84},
+};
+
+std::uint64_t Fnv1a(std::uint64_t hash, const std::string& text)
+{
+    for (unsigned char c : text) hash = (hash ^ c) * 0x100000001B3u;
+    return hash;
+}
+constexpr std::uint64_t fnvStart = 0xCBF29CE484222325u;
+
+class DigestSink final : public FigureSink {
+public:
+    DigestSink() { wantOps = wantTrace = true; }
+    bool Ops(const std::string& text) override { return (ops = Fnv1a(ops, text)), true; }
+    bool Trace(const std::string& text) override { return (trace = Fnv1a(trace, text)), true; }
+    bool Picture(const RasterSurface&) override { return true; }
+    std::uint64_t ops = fnvStart, trace = fnvStart;
+};
+
+RenderOptions Parse(const char* arguments)
+{
+    std::vector<std::string> words{"gyrelace-render"};
+    std::istringstream in(std::string(arguments) + " --ops digest");
+    for (std::string word; in >> word;) words.push_back(word);
+    std::vector<const char*> argv;
+    for (const std::string& word : words) argv.push_back(word.c_str());
+    RenderOptions options;
+    std::string error;
+    EXPECT_TRUE(ParseRenderOptions(static_cast<int>(argv.size()), argv.data(), options, error)) << error;
+    return options;
+}
+
+TEST(KnownAnswers, EveryRowDrawsItsDigests)
+{
+    for (const KnownAnswer& row : knownAnswers) {
+        const RenderOptions options = Parse(row.arguments);
+        FigureRequest request;
+        request.seed = options.seed;
+        request.width = options.width;
+        request.height = options.height;
+        request.monitors = options.monitors;
+        request.figures = options.figures;
+        request.settings = options.settings;
+        DigestSink digests;
+        ASSERT_TRUE(RecordFigures(request, digests));
+        EXPECT_EQ(digests.trace, row.trace) << std::hex << "trace of " << row.arguments << ": 0x" << digests.trace;
+        EXPECT_EQ(digests.ops, row.ops) << std::hex << "ops of " << row.arguments << ": 0x" << digests.ops;
+    }
+}
+
+// The pairs of curve types that are never combined, all 2500 of them.
+TEST(KnownAnswers, CurvePairExclusions)
+{
+    std::string matrix;
+    for (int a = 0; a < curveTypeCount; ++a) {
+        for (int b = 0; b < curveTypeCount; ++b) matrix += IsExcludedPair(a, b) ? '1' : '0';
+    }
+    EXPECT_EQ(Fnv1a(fnvStart, matrix), 0xE92CA9C53F2725EBu);
+}
+
+// What a row's primary monitor draws, as labels: curve types on each axis,
+// shape and rotation as outlines or spokes, zoom level with phases, start
+// and step mode, the radius-0 styles and the colour floor.
+std::set<std::string> Coverage(const RenderOptions& options)
+{
+    class Nowhere final : public DrawingSurface {
+        void SelectPen(std::uint32_t) override {}
+        void MoveTo(int, int) override {}
+        void LineTo(int, int) override {}
+        void SetPixel(int, int, std::uint32_t) override {}
+        void Arc(int, int, int, int, int, int, int, int) override {}
+        void Erase() override {}
+        void ClipTo(int, int, int, int) override {}
+        void Unclip() override {}
+    } nowhere;
+    auto animation = std::make_unique<Animation>();
+    animation->settings = options.settings;
+    const MonitorArea area = options.monitors.empty() ? MonitorArea{0, 0, options.width, options.height}
+                                                      : options.monitors[0];
+    StartAnimation(*animation, options.seed);
+    ResizeAnimation(*animation, area.width, area.height);
+    const bool connect = options.settings.joinTheDots == 1;
+    std::set<std::string> labels{"floor " + std::to_string(options.settings.colourOption)};
+    auto label = [&](auto... parts) { labels.insert(((std::to_string(parts) + " ") + ...)); };
+    for (long f = 0; f < options.figures; ++f) {
+        const int radius = animation->figure.maxRadius;
+        DrawNextPoint(*animation, nowhere);
+        const FigureState& s = animation->figure;
+        if (area.width >= 200 && area.height >= 200) label('x', s.curveTypeX), label('y', s.curveTypeY);
+        if (radius >= 20 && s.zoomLevel == 0) label(connect ? 'C' : 'O', s.shape, connect ? 0u : s.rotation);
+        if (radius >= 10 && s.zoomLevel != 0) label('z', s.zoomLevel, s.zoomPhases), label('z', s.zoomLevel, s.shrinking, s.zoomByPixels);
+        if (radius == 0) labels.insert(s.zoomLevel != 0 && !s.shrinking ? "raised" : connect ? "polyline" : "pixels");
+        while (!DrawNextPoint(*animation, nowhere).figureComplete) {
+        }
+        BeginNextFigure(*animation);
+    }
+    return labels;
+}
+
+TEST(KnownAnswers, TheRowsCoverEveryCurveShapeRotationZoomStyleAndColourFloor)
+{
+    std::set<std::string> covered;
+    for (const KnownAnswer& row : knownAnswers) covered.merge(Coverage(Parse(row.arguments)));
+    std::set<std::string> wanted{"floor 10", "floor 30", "floor 50", "pixels", "polyline", "raised"};
+    auto want = [&](auto... parts) { wanted.insert(((std::to_string(parts) + " ") + ...)); };
+    for (int t = 0; t < curveTypeCount; ++t) want('x', t), want('y', t);
+    for (std::uint32_t shape = ShapeCircle; shape <= ShapeStar8; shape <<= 1) {
+        want('C', shape, 0u);
+        for (std::uint32_t rotation : {RotationNone, RotationClockwise, RotationAntiClockwise}) want('O', shape, rotation);
+    }
+    for (std::uint32_t level = ZoomLow; level <= ZoomVeryHigh; level <<= 1) {
+        for (std::uint32_t phases : {ZoomPhase1, ZoomPhase2, ZoomPhase4}) want('z', level, phases);
+        for (bool large : {false, true}) want('z', level, large, false), want('z', level, large, true);
+    }
+    for (const std::string& label : wanted) EXPECT_TRUE(covered.count(label)) << "no row covers " << label;
+}
+
+}  // namespace

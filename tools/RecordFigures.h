@@ -1,0 +1,47 @@
+// The renderer's figure loop, without files: a window, or the monitors of a
+// desktop, draw their figures point by point in step, as the saver's timer
+// makes them do, into whichever outputs are wanted: the drawing operations,
+// the per-point trace and the picture. The same loop serves gyrelace-render
+// and the engine's known-answer tests, natively and under Windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "anim/OffsetSurface.h"
+#include "anim/RasterSurface.h"
+#include "settings/SaverSettings.h"
+
+struct FigureRequest {
+    std::uint32_t seed = 0;
+    int width = 1024;   // the window, or the desktop's bounding box
+    int height = 768;
+    // In window coordinates, the primary first. Empty: one monitor that is
+    // the whole window, written in the plain formats.
+    std::vector<MonitorArea> monitors;
+    long figures = 1;
+    SaverSettings settings;
+};
+
+class FigureSink {
+public:
+    bool wantOps = false;
+    bool wantTrace = false;
+    bool wantPicture = false;
+    // Text in pieces, in order; false stops the run.
+    virtual bool Ops(const std::string& text) = 0;
+    virtual bool Trace(const std::string& text) = 0;
+    // The window just after the last figure's point 360, before its erase.
+    virtual bool Picture(const RasterSurface& picture) = 0;
+
+protected:
+    ~FigureSink() = default;
+};
+
+// The trace's CSV header; with several monitors every row starts with the
+// monitor's place in the drawing order (0: the primary).
+const char* TraceHeader(bool monitors);
+
+// False as soon as the sink refuses a piece.
+bool RecordFigures(const FigureRequest& request, FigureSink& sink);
