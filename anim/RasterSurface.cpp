@@ -7,8 +7,6 @@
 
 namespace {
 
-__extension__ using Wide = __int128;
-
 long long Sign(long long v) { return (v > 0) - (v < 0); }
 
 // Calls plot(offset) for each offset in [0, extent] whose pixel centre +
@@ -98,9 +96,13 @@ void RasterSurface::LineTo(int x, int y)
     first = std::max(first, 0LL);
     last = std::min(last, majorLength - 1);
     for (long long k = first; k <= last; ++k) {
-        const Wide offset = (Wide{2} * k * minorLength + majorLength) / (Wide{2} * majorLength);
+        // k * minorLength / majorLength rounded half up; both sides are
+        // below 2^32, so the product fits 64 bits even on a 32-bit target.
+        const auto product = static_cast<unsigned long long>(k) * static_cast<unsigned long long>(minorLength);
+        const auto length = static_cast<unsigned long long>(majorLength);
+        const auto offset = static_cast<long long>(product / length + (2 * (product % length) >= length ? 1 : 0));
         const long long major = majorStart + majorStep * k;
-        const long long minor = minorStart + minorStep * static_cast<long long>(offset);
+        const long long minor = minorStart + minorStep * offset;
         if (xMajor) {
             Plot(major, minor, pen);
         } else {

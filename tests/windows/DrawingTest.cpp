@@ -93,7 +93,7 @@ protected:
                 }
                 return false;
             },
-            8000);
+            StartLimitMs());
         figureMilliseconds_ = GetTickCount() - shown;
         return window;
     }

@@ -9,7 +9,7 @@ namespace {
 
 class FullScreen : public SaverTest {};
 
-TEST_F(FullScreen, IsATopmostScreenSizedWindowOfTheSaverClass)
+TEST_F(FullScreen, IsATopmostScreenSizedSaverWindowThatAKeyEndsWithZero)
 {
     SaverRun run(SaverCommand("/s"));
     HWND window = StartFullScreen(run);
@@ -23,6 +23,8 @@ TEST_F(FullScreen, IsATopmostScreenSizedWindowOfTheSaverClass)
     EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & 0xFFFF0000u, 0x96000000u);
     EXPECT_EQ(GetClassLongPtrA(window, GCL_STYLE), static_cast<ULONG_PTR>(0x2B));
+    PressKey(window);
+    EXPECT_EQ(run.WaitExit(StartLimitMs()), 0u);
 }
 
 TEST_F(FullScreen, ASecondStartBringsTheFirstForwardAndMakesNoWindow)

@@ -29,6 +29,12 @@ std::string SaverPath()
     return path != nullptr ? path : "Gyrelace.scr";
 }
 
+DWORD StartLimitMs()
+{
+    const char* limit = std::getenv("GYRELACE_START_MS");
+    return limit != nullptr ? static_cast<DWORD>(std::strtoul(limit, nullptr, 10)) : 10000;
+}
+
 std::string BesideTests(const char* fileName)
 {
     char path[MAX_PATH];

@@ -16,6 +16,9 @@ inline constexpr const char* screensaverRunningQuery = "--screensaver-running";
 std::string SaverPath();
 // A file beside this test program.
 std::string BesideTests(const char* fileName);
+// How long a saver may take to start: 10 s, or GYRELACE_START_MS where its
+// loader is slow (the 32-bit saver under emulation).
+DWORD StartLimitMs();
 
 // Keeps this thread's windows answered while waiting.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
@@ -50,7 +53,7 @@ std::string SaverCommand(const std::string& arguments);
 
 // The saver's top-level window with this title, or a child of parent.
 HWND FindSaverWindow(const char* title, HWND parent = nullptr);
-HWND WaitForSaverWindow(const char* title, DWORD timeoutMs = 10000, HWND parent = nullptr);
+HWND WaitForSaverWindow(const char* title, DWORD timeoutMs = StartLimitMs(), HWND parent = nullptr);
 int CountSaverWindows(const char* title);
 
 // Registry: the settings key, the desktop's password switch, and the test
