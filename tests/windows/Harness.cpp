@@ -67,6 +67,34 @@ void PumpFor(DWORD ms)
 
 std::string SaverCommand(const std::string& arguments) { return "\"" + SaverPath() + "\" " + arguments; }
 
+std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments)
+{
+    struct Start {
+        std::string commandLine;
+        std::unique_ptr<SaverRun> run;
+        static DWORD WINAPI Thread(void* data)
+        {
+            auto* start = static_cast<Start*>(data);
+            start->run = std::make_unique<SaverRun>(start->commandLine);
+            return 0;
+        }
+    };
+    std::vector<Start> starts(arguments.size());
+    std::vector<HANDLE> threads;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        starts[i].commandLine = SaverCommand(arguments[i]);
+        threads.push_back(CreateThread(nullptr, 0, Start::Thread, &starts[i], 0, nullptr));
+    }
+    PumpUntil([&] { return WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, 0) == WAIT_OBJECT_0; },
+              INFINITE);
+    std::vector<std::unique_ptr<SaverRun>> runs;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        CloseHandle(threads[i]);
+        runs.push_back(std::move(starts[i].run));
+    }
+    return runs;
+}
+
 SaverRun::SaverRun(const std::string& commandLine, const std::string& program, const char* directory)
 {
     STARTUPINFOA startup = {};

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,11 @@ private:
 
 // "Gyrelace.scr" quoted, followed by the arguments.
 std::string SaverCommand(const std::string& arguments);
+
+// Starts the saver with each of these arguments at once, each from a thread
+// of its own: Wine's CreateProcess returns only when the new process has
+// loaded, which takes minutes where the 32-bit loader is emulated.
+std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments);
 
 // The saver's top-level window with this title, or a child of parent.
 HWND FindSaverWindow(const char* title, HWND parent = nullptr);

@@ -1,8 +1,8 @@
 // The command line as the desktop's screen-saver host gives it: each tail
 // runs its mode and ends with its exit code.
 #include <algorithm>
-#include <deque>
 #include <string>
+#include <vector>
 
 #include "tests/windows/Harness.h"
 #include "tests/windows/HostWindow.h"
@@ -42,19 +42,18 @@ TEST_F(Switches, UnknownSwitchesAndMissingWindowsEndWithMinusOne)
 {
     HostWindow host(200, 150);
     ASSERT_FALSE(IsWindow(reinterpret_cast<HWND>(1234)));
-    const std::string tails[] = {"/x", "/\ts", "1", "/p 1234", "/p", "/p 0", "/p:" + Number(host.Handle()),
-                                 "/l:" + Number(host.Handle())};
+    const std::vector<std::string> tails = {"/x", "/\ts", "1", "/p 1234", "/p", "/p 0", "/p:" + Number(host.Handle()),
+                                            "/l:" + Number(host.Handle())};
     // Started together, as none depends on another; none ever shows a window.
-    std::deque<SaverRun> runs;
-    for (const std::string& tail : tails) runs.emplace_back(SaverCommand(tail));
+    const auto runs = StartTogether(tails);
     bool windowSeen = false;
     PumpUntil(
         [&] {
             windowSeen |= FindSaverWindow("Preview", host.Handle()) != nullptr || CountSaverWindows("Screen Saver") != 0;
-            return std::none_of(runs.begin(), runs.end(), [](SaverRun& run) { return run.Running(); });
+            return std::none_of(runs.begin(), runs.end(), [](const auto& run) { return run->Running(); });
         },
         StartLimitMs());
-    for (std::size_t i = 0; i < runs.size(); ++i) EXPECT_EQ(runs[i].WaitExit(0), minusOne) << tails[i];
+    for (std::size_t i = 0; i < runs.size(); ++i) EXPECT_EQ(runs[i]->WaitExit(0), minusOne) << tails[i];
     EXPECT_FALSE(windowSeen);
 }
 
