@@ -5,13 +5,15 @@
 // may have seeded it.
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <string>
 
 #include "anim/AnimationDriver.h"
 #include "anim/RasterSurface.h"
-#include "settings/SettingsStore.h"
+#include "settings/StoredValues.h"
 #include "tests/windows/Harness.h"
 
 namespace {
@@ -34,23 +36,6 @@ const Mode modes[] = {
      {{"RadiusFactor", 90}, {"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}}},
 };
 
-// The row's values as the saver reads them from the registry.
-class RowStore final : public SettingsStore {
-public:
-    explicit RowStore(const std::map<std::string, std::uint32_t>& values) : values_(values) {}
-    StoreRead ReadValue(const char* name, std::uint32_t& value) override
-    {
-        const auto found = values_.find(name);
-        if (found == values_.end()) return StoreRead::ValueMissing;
-        value = found->second;
-        return StoreRead::Found;
-    }
-    void WriteValue(const char*, std::uint32_t) override {}
-
-private:
-    const std::map<std::string, std::uint32_t>& values_;
-};
-
 // The first figure from this seed as COLORREFs, rows top to bottom.
 std::vector<std::uint32_t> RenderFirstFigure(const SaverSettings& settings, std::uint32_t seed, int width, int height)
 {
@@ -70,9 +55,7 @@ std::vector<std::uint32_t> RenderFirstFigure(const SaverSettings& settings, std:
 
 int DifferingPixels(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b)
 {
-    int differing = 0;
-    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) differing += a[i] != b[i] ? 1 : 0;
-    return differing;
+    return std::inner_product(a.begin(), a.end(), b.begin(), 0, std::plus<>(), std::not_equal_to<>());
 }
 
 class Pictures : public SaverTest {};
@@ -87,10 +70,13 @@ TEST_F(Pictures, TheScreenEqualsTheRenderersPictureInEveryMode)
         std::map<std::string, std::uint32_t> values = mode.values;
         values.emplace("ImagesPerSec", 1000);
         values.emplace("EndDelay", 5);
-        for (const auto& [name, value] : values) SetSetting(name.c_str(), value);
         SaverSettings settings;
-        RowStore store(values);
-        LoadSettings(settings, store);
+        for (const auto& [name, stored] : values) {
+            SetSetting(name.c_str(), stored);
+            StoredValue field;
+            ASSERT_TRUE(FindStoredValue(name.c_str(), field)) << name;
+            ApplyStoredValue(settings, field, stored);
+        }
 
         const auto before = static_cast<std::uint32_t>(std::time(nullptr));
         SaverRun run(SaverCommand("/s"));
