@@ -1,5 +1,5 @@
-// Running the engine and the renderer's loop headless on this desktop's
-// monitors to predict the saver's screen.
+// Running the renderer's loop headless on this desktop's monitors to
+// predict the saver's screen.
 #include "tests/windows/Prediction.h"
 
 #include <windows.h>
@@ -7,9 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
-#include <memory>
 
-#include "anim/AnimationDriver.h"
 #include "shell/Monitors.h"
 #include "tools/RecordFigures.h"
 
@@ -31,22 +29,6 @@ public:
         return true;
     }
     ScreenPicture picture;
-};
-
-class PixelRecorder final : public DrawingSurface {
-public:
-    explicit PixelRecorder(std::vector<PredictedPoint>& points) : points_(points) {}
-    void SelectPen(std::uint32_t) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void SetPixel(int x, int y, std::uint32_t colour) override { points_.push_back({x, y, colour}); }
-    void Arc(int, int, int, int, int, int, int, int) override {}
-    void Erase() override {}
-    void ClipTo(int, int, int, int) override {}
-    void Unclip() override {}
-
-private:
-    std::vector<PredictedPoint>& points_;
 };
 
 }  // namespace
@@ -104,21 +86,4 @@ bool WaitForPredictedPicture(const SaverSettings& settings, std::uint32_t before
         }
     }
     return found;
-}
-
-std::vector<std::vector<PredictedPoint>> PredictPixelFigures(const SaverSettings& settings, std::uint32_t seed,
-                                                             int figures)
-{
-    auto animation = std::make_unique<Animation>();
-    animation->settings = settings;
-    StartAnimation(*animation, seed);
-    ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    std::vector<std::vector<PredictedPoint>> result(static_cast<std::size_t>(figures));
-    for (auto& figure : result) {
-        PixelRecorder recorder(figure);
-        while (!DrawNextPoint(*animation, recorder).figureComplete) {
-        }
-        BeginNextFigure(*animation);
-    }
-    return result;
 }

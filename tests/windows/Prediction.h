@@ -1,10 +1,9 @@
 // What the saver draws on this desktop from a seed, drawn by the engine in
 // this process for comparing with captures: the picture of every monitor
-// after a number of figures, or the single pixels of each figure in order.
+// after a number of figures.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include "settings/SaverSettings.h"
 #include "tests/windows/Harness.h"
@@ -19,13 +18,3 @@ ScreenPicture PredictPicture(const SaverSettings& settings, std::uint32_t seed, 
 // figures; returns whether it did, and which seed.
 bool WaitForPredictedPicture(const SaverSettings& settings, std::uint32_t before, std::uint32_t after, long figures,
                              std::uint32_t& seed);
-
-struct PredictedPoint {
-    int x;
-    int y;
-    std::uint32_t colour;
-};
-// The points of the first `figures` figures on the primary monitor, in
-// drawing order, with single pixels.
-std::vector<std::vector<PredictedPoint>> PredictPixelFigures(const SaverSettings& settings, std::uint32_t seed,
-                                                             int figures);

@@ -1,5 +1,5 @@
 // The command line as the desktop's screen-saver host gives it: one table
-// of tails, each with the mode it runs and how that mode ends.
+// of command lines, each with the mode it runs and how that mode ends.
 #include <string>
 
 #include "tests/windows/Harness.h"
@@ -77,23 +77,19 @@ TEST_F(Switches, EachTailRunsItsModeAndEndsWithItsCode)
     const std::string quoted = "C:\\Gyrelace test dir\\Gyre lace.scr";
     CreateDirectoryA("C:\\Gyrelace test dir", nullptr);
     ASSERT_TRUE(CopyFileA(SaverPath().c_str(), quoted.c_str(), FALSE));
+    // The scan itself is checked case by case natively; these are its ends.
     const SwitchCase cases[] = {
-        {SaverCommand("/s"), Ends::OnAKey},         {SaverCommand("-S"), Ends::OnAKey},
-        {SaverCommand("/scr"), Ends::OnAKey},       {SaverCommand("/-/ s"), Ends::OnAKey},
-        {"\"" + quoted + "\" /s", Ends::OnAKey, quoted},
-        {SaverCommand("/p #"), Ends::WithItsHost},  {SaverCommand("/P#"), Ends::WithItsHost},
-        {SaverCommand("/l   #"), Ends::WithItsHost}, {SaverCommand("-L#"), Ends::WithItsHost},
-        {SaverCommand("/x"), Ends::MinusOne},       {SaverCommand("/\ts"), Ends::MinusOne},
-        {SaverCommand("1"), Ends::MinusOne},        {SaverCommand("/p 1234"), Ends::MinusOne},
-        {SaverCommand("/p"), Ends::MinusOne},       {SaverCommand("/p 0"), Ends::MinusOne},
-        {SaverCommand("/p:#"), Ends::MinusOne},     {SaverCommand("/l:#"), Ends::MinusOne},
-        {SaverCommand("/c"), Ends::DialogOwned},    {SaverCommand("/c:1234"), Ends::DialogOwned},
-        {SaverCommand("-C 77"), Ends::DialogOwned}, {SaverCommand(""), Ends::DialogUnowned},
-        {SaverCommand("  "), Ends::DialogUnowned},  {SaverCommand("/ -"), Ends::DialogUnowned},
+        {SaverCommand("/s"), Ends::OnAKey},
+        {"\"" + quoted + "\" -S", Ends::OnAKey, quoted},
+        {SaverCommand("/l   #"), Ends::WithItsHost},
+        {SaverCommand("/x"), Ends::MinusOne},
+        {SaverCommand("/p 1234"), Ends::MinusOne},
+        {SaverCommand("/p:#"), Ends::MinusOne},
+        {SaverCommand("/c:1234"), Ends::DialogOwned},
+        {SaverCommand(""), Ends::DialogUnowned},
         // An unterminated quote swallows the switch: the dialog, with no owner.
         {"\"" + SaverPath() + " /s", Ends::DialogUnowned},
-        {SaverCommand("/a"), Ends::ZeroAtOnce},     {SaverCommand("/a #"), Ends::ZeroAtOnce},
-        {SaverCommand("/a:1234"), Ends::ZeroAtOnce},
+        {SaverCommand("/a #"), Ends::ZeroAtOnce},
     };
     for (const SwitchCase& c : cases) Run(c);
 }
