@@ -24,3 +24,20 @@ add_subdirectory(tests)
 if(GYRELACE_BENCH)
   add_subdirectory(bench)
 endif()
+
+# The xscreensaver display mode: Xlib and MIT-SHM.
+find_package(X11 REQUIRED)
+if(NOT X11_Xext_FOUND)
+  message(FATAL_ERROR "the MIT-SHM extension library (libXext) is missing")
+endif()
+add_library(gyrelace_x11_options STATIC x11/DisplayOptions.cpp)
+target_link_libraries(gyrelace_x11_options PUBLIC gyrelace_engine)
+add_executable(gyrelace
+  x11/Blitter.cpp
+  x11/DamageSurface.cpp
+  x11/DisplayLoop.cpp
+  x11/TargetWindow.cpp
+  x11/XErrors.cpp
+  x11/gyrelace_x11.cpp
+)
+target_link_libraries(gyrelace PRIVATE gyrelace_x11_options gyrelace_surfaces X11::X11 X11::Xext)
