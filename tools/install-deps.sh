@@ -3,14 +3,15 @@
 # the native compiler, CMake, GoogleTest, Google Benchmark and libpng for the
 # engine and its tests; MinGW-w64 for the Windows saver; Wine and Xvfb to
 # run the saver and its tests headless; Xlib and MIT-SHM for the xscreensaver
-# display mode, with xscreensaver, xdotool and xev (x11-utils) to test it.
+# display mode, with xscreensaver, xdotool and xev (x11-utils) to test it;
+# dpkg-dev and file for CPack's Debian package.
 # Run as root on Debian 12.
 set -eu
 
 packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
  wine wine64 xvfb xauth x11-apps imagemagick
- libx11-dev libxext-dev xscreensaver xdotool x11-utils"
+ libx11-dev libxext-dev xscreensaver xdotool x11-utils dpkg-dev file"
 
 missing=""
 for package in $packages; do
