@@ -53,6 +53,8 @@ std::unique_ptr<Blitter> Blitter::Create(Display* display, Window window, const 
     const bool hostLittleEndian = std::endian::native == std::endian::little;
     blitter->nativeOrder32_ = blitter->image_->bits_per_pixel == 32 &&
                               (blitter->image_->byte_order == LSBFirst) == hostLittleEndian;
+    blitter->xrgb32_ = blitter->nativeOrder32_ && visual->red_mask == 0xFF0000 && visual->green_mask == 0xFF00 &&
+                       visual->blue_mask == 0xFF;
     blitter->gc_ = XCreateGC(display, window, 0, nullptr);
     return blitter;
 }
@@ -122,6 +124,12 @@ void Blitter::Convert(const RasterSurface& raster, PixelRect rect)
     for (int y = rect.top; y < rect.bottom; ++y) {
         const std::uint8_t* from = rgb + static_cast<std::size_t>(y) * rasterRow + static_cast<std::size_t>(rect.left) * 3;
         auto* row32 = reinterpret_cast<std::uint32_t*>(image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line);
+        if (xrgb32_) {
+            for (int x = rect.left; x < rect.right; ++x, from += 3) {
+                row32[x] = std::uint32_t{from[0]} << 16 | std::uint32_t{from[1]} << 8 | from[2];
+            }
+            continue;
+        }
         for (int x = rect.left; x < rect.right; ++x, from += 3) {
             const unsigned long pixel = Place(from[0], shifts_[0], masks_[0]) |
                                         Place(from[1], shifts_[1], masks_[1]) |

@@ -40,6 +40,7 @@ private:
     XShmSegmentInfo segment_{};
     bool shared_ = false;
     bool nativeOrder32_ = false;  // 32-bit pixels in this machine's byte order
+    bool xrgb32_ = false;         // ... and 8 bits a channel as 0x00RRGGBB, the common case
     unsigned long masks_[3] = {};  // red, green, blue in a pixel
     int shifts_[3] = {};           // where each 8-bit channel's top bit lands
 };

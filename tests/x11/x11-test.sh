@@ -6,7 +6,7 @@
 #           q and a destroyed window end it as xscreensaver expects;
 #   daemon  run by the real xscreensaver daemon, activated and deactivated;
 #   panel   xscreensaver-settings reads gyrelace.xml without complaint.
-# usage: x11-test.sh modes|daemon|panel GYRELACE RENDER GYRELACE_XML
+# usage: x11-test.sh modes|plain-modes|daemon|panel GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
 work=$(mktemp -d)
@@ -22,7 +22,9 @@ wait_for() {
     until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
 }
 
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 3>"$work/display" 2>/dev/null & pids+=($!)
+# plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
+xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
+Xvfb -displayfd 3 -noreset "${xvfb[@]}" 3>"$work/display" 2>/dev/null & pids+=($!)
 wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
 # A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
