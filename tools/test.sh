@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds everything (the engine, renderer, tests and
-# benchmarks natively and under the sanitizers; Gyrelace.scr for i686 and
-# x86_64) and runs every test: the native tests, the same under AddressSanitizer
-# and UndefinedBehaviorSanitizer, the static checks of both .scr files, and the
+# Installs what is missing, builds everything (the engine, renderer, the
+# xscreensaver display mode, tests and benchmarks natively and under the
+# sanitizers; Gyrelace.scr for i686 and x86_64; the Debian package) and runs
+# every test: the native tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the static checks of both .scr files, and the
 # x86_64 saver under Wine on a private Xvfb. This is what CI runs.
 set -eu
 cd "$(dirname "$0")/.."
@@ -20,6 +21,10 @@ for preset in native sanitize; do
     echo "== test $preset"
     ctest --preset "$preset" -j "$jobs"
 done
+
+echo "== package: build/gyrelace_<version>_amd64.deb"
+cpack --config build/native/CPackConfig.cmake -B build >/dev/null
+dpkg-deb --info build/gyrelace_*_amd64.deb | grep -E "Package|Version|Depends"
 
 echo "== test mingw-i686 (static checks; 32-bit Windows programs cannot run here)"
 ctest --test-dir build/mingw-i686 --output-on-failure
