@@ -1,7 +1,7 @@
-// A drawing surface that paints into an RGB image by the window's rules:
-// a one-pixel pen, a current position kept between calls, lines without
-// their end pixel, an arc with equal start and end points drawn as the whole
-// outline, and everything clipped to the image.
+// A drawing surface that paints into an RGB image pixel for pixel as GDI
+// paints a window with a one-pixel solid pen: lines without their end
+// pixel, GDI's ellipse outline from the box, and clipping that never moves
+// a pixel. The rules, found against GDI, are spelt out in the .cpp.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,8 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void SetPixel(int x, int y, std::uint32_t colour) override;
-    // Draws the whole outline of the ellipse in the box whatever the start
-    // and end points: the figures only ever ask for full circles.
+    // Counter-clockwise from the start point's ray to the end point's ray,
+    // the whole outline when they meet (as GDI's default arc direction).
     void Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd) override;
     void Erase() override;
     void ClipTo(int left, int top, int right, int bottom) override;
@@ -32,6 +32,11 @@ public:
     std::uint32_t PixelAt(int x, int y) const;
 
 private:
+    struct Offset {
+        int x;
+        int y;
+    };
+
     void Plot(long long x, long long y, std::uint32_t colour);
 
     int width;
@@ -42,4 +47,6 @@ private:
     std::uint32_t pen = 0;
     int currentX = 0;
     int currentY = 0;
+    // One quarter of the last outline traced, kept to save allocations.
+    std::vector<Offset> quarter;
 };

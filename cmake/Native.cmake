@@ -25,3 +25,44 @@ add_subdirectory(tests)
 if(GYRELACE_BENCH)
   add_subdirectory(bench)
 endif()
+
+# The xscreensaver display mode: Xlib and MIT-SHM.
+find_package(X11 REQUIRED)
+if(NOT X11_Xext_FOUND)
+  message(FATAL_ERROR "the MIT-SHM extension library (libXext) is missing")
+endif()
+add_library(gyrelace_x11_options STATIC x11/DisplayOptions.cpp)
+target_link_libraries(gyrelace_x11_options PUBLIC gyrelace_engine)
+add_library(gyrelace_x11 STATIC
+  x11/Blitter.cpp
+  x11/DamageSurface.cpp
+  x11/DisplayLoop.cpp
+  x11/TargetWindow.cpp
+  x11/XErrors.cpp
+)
+target_link_libraries(gyrelace_x11 PUBLIC gyrelace_x11_options gyrelace_surfaces X11::X11 X11::Xext)
+add_executable(gyrelace x11/gyrelace_x11.cpp)
+target_link_libraries(gyrelace PRIVATE gyrelace_x11)
+
+# The Debian package: the display mode and its panel where xscreensaver
+# looks for them, and the renderer.
+install(TARGETS gyrelace DESTINATION libexec/xscreensaver)
+install(FILES x11/gyrelace.xml DESTINATION share/xscreensaver/config)
+install(TARGETS gyrelace-render DESTINATION bin)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME gyrelace)
+set(CPACK_PACKAGE_VENDOR "Gyrelace")
+set(CPACK_PACKAGE_CONTACT "Gyrelace developers <gyrelace@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "slowly traced figures as an xscreensaver display mode")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Gyrelace fills the screen with closed curves of 361 points built from sine
+and cosine products, stamped with small turning, zooming shapes in a
+drifting colour. The package holds the display mode with its settings panel
+for xscreensaver, and gyrelace-render, which draws the same figures headless
+as PNG pictures.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # libc6, libstdc++6, libx11-6, libxext6, libpng16-16 ... as linked
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xscreensaver)
+set(CPACK_STRIP_FILES ON)
+include(CPack)

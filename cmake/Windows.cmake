@@ -30,5 +30,9 @@ target_compile_options(gyrelace_scr PRIVATE ${GYRELACE_LEAN_FLAGS})
 target_link_libraries(gyrelace_scr PRIVATE gyrelace_engine gyrelace_command_line)
 target_link_options(gyrelace_scr PRIVATE -static -s -Wl,--gc-sections)
 
+# Records GDI's pictures for the raster surface's known answers (a tool, not shipped).
+add_executable(gdi_probe tools/gdi_probe.cpp)
+target_link_options(gdi_probe PRIVATE -static)
+
 enable_testing()
 add_subdirectory(tests/windows)

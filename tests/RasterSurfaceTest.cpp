@@ -1,90 +1,100 @@
-// The software raster follows the window's drawing rules.
+// The raster surface draws what GDI draws: GDI's own pictures, recorded
+// under Wine by tools/gdi_probe.cpp, drawn again operation by operation.
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <climits>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "anim/RasterSurface.h"
 
 namespace {
 
-int LitPixels(const RasterSurface& r)
+constexpr std::uint32_t white = 0xFFFFFF;
+
+// One operation as the probe reads it: "move X Y", "arc L T R B XS YS XE YE"...
+bool Draw(RasterSurface& surface, const std::string& operation)
 {
-    int lit = 0;
-    for (int y = 0; y < r.Height(); ++y) {
-        for (int x = 0; x < r.Width(); ++x) lit += r.PixelAt(x, y) != 0 ? 1 : 0;
+    std::istringstream in(operation);
+    std::string name;
+    in >> name;
+    std::vector<int> v;
+    for (int number; in >> number;) v.push_back(number);
+    const auto n = v.size();
+    if (name == "move" && n == 2) {
+        surface.MoveTo(v[0], v[1]);
+    } else if (name == "line" && n == 2) {
+        surface.LineTo(v[0], v[1]);
+    } else if (name == "pixel" && n == 2) {
+        surface.SetPixel(v[0], v[1], white);
+    } else if (name == "arc" && n == 8) {
+        surface.Arc(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+    } else if (name == "clip" && n == 4) {
+        surface.ClipTo(v[0], v[1], v[2], v[3]);
+    } else if (name == "unclip" && n == 0) {
+        surface.Unclip();
+    } else {
+        return false;
     }
-    return lit;
+    return true;
 }
 
-TEST(Raster, LinesLeaveOutTheirEndPixelAndKeepTheCurrentPosition)
+// '#' white, '.' black, '?' anything else.
+std::string Rows(const RasterSurface& surface)
 {
-    RasterSurface r(20, 20);
-    r.SelectPen(0x0000FF);
-    r.MoveTo(2, 3);
-    r.LineTo(7, 3);
-    EXPECT_EQ(LitPixels(r), 5);
-    EXPECT_EQ(r.PixelAt(2, 3), 0x0000FFu);
-    EXPECT_EQ(r.PixelAt(6, 3), 0x0000FFu);
-    EXPECT_EQ(r.PixelAt(7, 3), 0u);
-    r.LineTo(7, 8);  // goes on from (7, 3)
-    EXPECT_EQ(r.PixelAt(7, 3), 0x0000FFu);
-    EXPECT_EQ(r.PixelAt(7, 7), 0x0000FFu);
-    EXPECT_EQ(r.PixelAt(7, 8), 0u);
-    r.LineTo(7, 8);  // zero length draws nothing
-    EXPECT_EQ(LitPixels(r), 10);
-
-    RasterSurface d(10, 10);
-    d.SelectPen(1);
-    d.MoveTo(0, 0);
-    d.LineTo(4, 2);  // one pixel per column
-    EXPECT_EQ(LitPixels(d), 4);
-    EXPECT_EQ(d.PixelAt(0, 0), 1u);
-    EXPECT_EQ(d.PixelAt(3, 2), 1u);
-}
-
-TEST(Raster, EverythingIsClippedEvenFromFarAway)
-{
-    RasterSurface r(10, 10);
-    r.SelectPen(0xFFFFFF);
-    r.MoveTo(-1000000000, 5);
-    r.LineTo(1000000000, 5);
-    EXPECT_EQ(LitPixels(r), 10);
-    r.Erase();
-    r.MoveTo(-2000000000, -2000000000);
-    r.LineTo(2000000000, 2000000000);
-    EXPECT_EQ(LitPixels(r), 10);
-    r.SetPixel(-1, 0, 5);
-    r.SetPixel(10, 0, 5);
-    r.Arc(-100, -100, 100, 100, -100, 0, -100, 0);  // outline entirely outside
-    EXPECT_EQ(LitPixels(r), 10);
-    r.Erase();
-    EXPECT_EQ(LitPixels(r), 0);
-}
-
-TEST(Raster, ArcWithEqualEndsIsASymmetricClosedCircle)
-{
-    RasterSurface r(41, 41);
-    r.SelectPen(0x00FF00);
-    const int cx = 20, cy = 20, radius = 10;
-    r.Arc(cx - radius, cy - radius, cx + radius, cy + radius, cx - radius, cy, cx - radius, cy);
-    EXPECT_EQ(r.PixelAt(30, 20), 0x00FF00u);
-    EXPECT_EQ(r.PixelAt(10, 20), 0x00FF00u);
-    EXPECT_EQ(r.PixelAt(20, 10), 0x00FF00u);
-    EXPECT_EQ(r.PixelAt(20, 30), 0x00FF00u);
-    EXPECT_EQ(r.PixelAt(20, 20), 0u);
-    for (int y = 0; y < 41; ++y) {
-        for (int x = 0; x < 41; ++x) {
-            EXPECT_EQ(r.PixelAt(x, y), r.PixelAt(40 - x, y));
-            EXPECT_EQ(r.PixelAt(x, y), r.PixelAt(y, x));
-            if (r.PixelAt(x, y) == 0) continue;
-            // Every lit pixel lies on the circle and has a lit neighbour on each side.
-            const double distance = std::hypot(x - cx, y - cy);
-            EXPECT_NEAR(distance, radius, 0.75);
+    std::string rows;
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            const std::uint32_t colour = surface.PixelAt(x, y);
+            rows += colour == white ? '#' : colour == 0 ? '.' : '?';
         }
+        rows += '\n';
     }
-    RasterSurface empty(5, 5);
-    empty.Arc(2, 2, 2, 2, 2, 2, 2, 2);  // radius 0
-    EXPECT_EQ(LitPixels(empty), 0);
+    return rows;
+}
+
+TEST(Raster, DrawsGdisOwnPictures)
+{
+    std::ifstream file(GYRELACE_GDI_PICTURES);
+    ASSERT_TRUE(file.is_open()) << GYRELACE_GDI_PICTURES;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        if (!line.empty() && line[0] != ';') lines.push_back(line);
+    }
+    int pictures = 0;
+    for (std::size_t i = 0; i < lines.size(); ++pictures) {
+        SCOPED_TRACE(lines[i]);
+        std::istringstream header(lines[i++]);
+        std::string word;
+        int width = 0, height = 0;
+        header >> word >> width >> height;
+        ASSERT_EQ(word, "picture");
+        RasterSurface surface(width, height);
+        surface.SelectPen(white);
+        for (; i < lines.size() && lines[i][0] != '.' && lines[i][0] != '#'; ++i) {
+            std::istringstream operations(lines[i]);
+            for (std::string op; std::getline(operations, op, ',');) ASSERT_TRUE(Draw(surface, op)) << op;
+        }
+        std::string recorded;
+        for (int y = 0; y < height && i < lines.size(); ++y) recorded += lines[i++] + '\n';
+        EXPECT_EQ(Rows(surface), recorded);
+    }
+    EXPECT_EQ(pictures, 5);
+}
+
+// Wine scales coordinates beyond ±2^28 down before drawing, so the ends of
+// the range are checked by what the lines must be: a diagonal and a row.
+TEST(Raster, LinesFromTheEndsOfTheRangeStayExact)
+{
+    RasterSurface surface(8, 8);
+    surface.SelectPen(white);
+    surface.MoveTo(INT_MIN, INT_MIN);
+    surface.LineTo(INT_MAX, INT_MAX);
+    surface.MoveTo(INT_MAX, 3);
+    surface.LineTo(INT_MIN, 3);
+    EXPECT_EQ(Rows(surface), "#.......\n.#......\n..#.....\n########\n....#...\n.....#..\n......#.\n.......#\n");
 }
 
 }  // namespace

@@ -7,53 +7,38 @@
 
 namespace {
 
-void ExpectDefaults(const SaverSettings& s)
+bool operator==(const SaverSettings& a, const SaverSettings& b)
 {
-    EXPECT_EQ(s.radiusFactor, 0.08);
-    EXPECT_EQ(s.timerInterval, 20u);
-    EXPECT_EQ(s.joinTheDots, 0);
-    EXPECT_EQ(s.objectShape, ShapeCircle);
-    EXPECT_EQ(s.objectRotation, RotationNone);
-    EXPECT_EQ(s.colourOption, ColourHigh);
-    EXPECT_EQ(s.zoomOption, 0u);
-    EXPECT_EQ(s.endDelay, 1);
+    return a.radiusFactor == b.radiusFactor && a.timerInterval == b.timerInterval && a.joinTheDots == b.joinTheDots &&
+           a.objectShape == b.objectShape && a.objectRotation == b.objectRotation &&
+           a.colourOption == b.colourOption && a.zoomOption == b.zoomOption && a.endDelay == b.endDelay;
 }
 
-TEST(LoadSettings, ReadsTheEightValuesInOrder)
+SaverSettings With(void (*change)(SaverSettings&))
 {
-    MemoryStore store;
-    SaverSettings settings;
-    LoadSettings(settings, store);
-    EXPECT_EQ(store.reads, (std::vector<std::string>{"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape",
+    SaverSettings s;
+    change(s);
+    return s;
+}
+
+TEST(LoadSettings, MissingKeysAndValuesKeepFieldsButResetSizeRateAndConnectDots)
+{
+    // Fields that held other values before the load.
+    const auto held = [](SaverSettings& s) {
+        s.radiusFactor = 0.5, s.timerInterval = 3, s.joinTheDots = 1, s.objectShape = ShapeStar6, s.endDelay = 9;
+    };
+    MemoryStore noKey;
+    noKey.keyExists = false;
+    SaverSettings settings = With(held);
+    LoadSettings(settings, noKey);
+    EXPECT_EQ(noKey.reads, (std::vector<std::string>{"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape",
                                                      "ObjectRotation", "ColourOption", "ZoomOption", "EndDelay"}));
-}
+    EXPECT_TRUE(settings == With([](SaverSettings& s) { s.joinTheDots = 1, s.objectShape = ShapeStar6, s.endDelay = 9; }));
 
-TEST(LoadSettings, AMissingKeyKeepsFieldsButResetsSizeAndRate)
-{
-    MemoryStore store;
-    store.keyExists = false;
-    SaverSettings settings;
-    ExpectDefaults(settings);
-    settings.radiusFactor = 0.5;
-    settings.timerInterval = 3;
-    settings.joinTheDots = 1;
-    settings.endDelay = 9;
-    LoadSettings(settings, store);
-    EXPECT_EQ(settings.radiusFactor, 0.08);
-    EXPECT_EQ(settings.timerInterval, 20u);
-    EXPECT_EQ(settings.joinTheDots, 1);
-    EXPECT_EQ(settings.endDelay, 9);
-}
-
-TEST(LoadSettings, AMissingValueTurnsConnectDotsOffAndKeepsTheRest)
-{
-    MemoryStore store;  // the key exists, holding no values
-    SaverSettings settings;
-    settings.joinTheDots = 1;
-    settings.objectShape = ShapeStar6;
-    LoadSettings(settings, store);
-    EXPECT_EQ(settings.joinTheDots, 0);
-    EXPECT_EQ(settings.objectShape, ShapeStar6);
+    MemoryStore noValues;  // the key is there, holding nothing
+    settings = With(held);
+    LoadSettings(settings, noValues);
+    EXPECT_TRUE(settings == With([](SaverSettings& s) { s.objectShape = ShapeStar6, s.endDelay = 9; }));
 }
 
 TEST(LoadSettings, StoredFormsConvertAndSurviveASave)
@@ -68,12 +53,10 @@ TEST(LoadSettings, StoredFormsConvertAndSurviveASave)
         SaverSettings settings;
         LoadSettings(settings, store);
         EXPECT_EQ(settings.timerInterval, c.interval);
-        EXPECT_EQ(StoredFormOf(settings, StoredValue::ImagesPerSec), c.savedRate);
         EXPECT_EQ(settings.radiusFactor, 0.29);
-        EXPECT_EQ(settings.colourOption, ColourMedium);
+        store.values["ImagesPerSec"] = c.savedRate;
         for (int i = 0; i < storedValueCount; ++i) {
             const auto value = static_cast<StoredValue>(i);
-            if (value == StoredValue::ImagesPerSec) continue;
             EXPECT_EQ(StoredFormOf(settings, value), store.values[StoredValueName(value)]) << StoredValueName(value);
         }
     }
@@ -89,52 +72,35 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
     struct Case {
         StoredValue value;
         std::uint32_t stored;
-        double radiusFactor;
-        std::uint32_t interval;
-        std::int32_t join, colour, delay;
-        std::uint32_t shape, rotation, zoom;
+        void (*mended)(SaverSettings&);
     };
-    const SaverSettings d;
     const Case cases[] = {
-        {StoredValue::ImagesPerSec, 0, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ImagesPerSec, 1001, d.radiusFactor, 1, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ImagesPerSec, 0xFFFFFFFF, d.radiusFactor, 1, 0, 10, 1, 2, 2, 0},
-        {StoredValue::RadiusFactor, 501, 5.0, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::RadiusFactor, 0xFFFFFFFF, 5.0, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::EndDelay, 61, d.radiusFactor, 20, 0, 10, 60, 2, 2, 0},
-        {StoredValue::EndDelay, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 0, 2, 2, 0},
-        {StoredValue::JoinTheDots, 2, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ObjectShape, 0, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ObjectShape, 0xFFFFFE01, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ObjectShape, 0x1081, d.radiusFactor, 20, 0, 10, 1, 0x80, 2, 0},
-        {StoredValue::ObjectRotation, 0x11, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ObjectRotation, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 1, 2, 0xE, 0},
-        {StoredValue::ColourOption, 20, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ColourOption, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0},
-        {StoredValue::ZoomOption, 0xFFFFFFFF, d.radiusFactor, 20, 0, 10, 1, 2, 2, 0x3FE},
+        {StoredValue::ImagesPerSec, 0, [](SaverSettings& s) { s.timerInterval = 20; }},
+        {StoredValue::ImagesPerSec, 1001, [](SaverSettings& s) { s.timerInterval = 1; }},
+        {StoredValue::ImagesPerSec, 0xFFFFFFFF, [](SaverSettings& s) { s.timerInterval = 1; }},
+        {StoredValue::RadiusFactor, 501, [](SaverSettings& s) { s.radiusFactor = 5.0; }},
+        {StoredValue::RadiusFactor, 0xFFFFFFFF, [](SaverSettings& s) { s.radiusFactor = 5.0; }},
+        {StoredValue::EndDelay, 61, [](SaverSettings& s) { s.endDelay = 60; }},
+        {StoredValue::EndDelay, 0xFFFFFFFF, [](SaverSettings& s) { s.endDelay = 0; }},
+        {StoredValue::EndDelay, 0x80000000, [](SaverSettings& s) { s.endDelay = 0; }},
+        {StoredValue::JoinTheDots, 2, [](SaverSettings& s) { s.joinTheDots = 0; }},
+        {StoredValue::ObjectShape, 0, [](SaverSettings&) {}},
+        {StoredValue::ObjectShape, 0xFFFFFE01, [](SaverSettings&) {}},
+        {StoredValue::ObjectShape, 0x1081, [](SaverSettings& s) { s.objectShape = ShapeStar6; }},
+        {StoredValue::ObjectRotation, 0x11, [](SaverSettings&) {}},
+        {StoredValue::ObjectRotation, 0xFFFFFFFF, [](SaverSettings& s) { s.objectRotation = RotationAll; }},
+        {StoredValue::ColourOption, 20, [](SaverSettings&) {}},
+        {StoredValue::ColourOption, 0xFFFFFFFF, [](SaverSettings&) {}},
+        {StoredValue::ZoomOption, 0xFFFFFFFF, [](SaverSettings& s) { s.zoomOption = ZoomAll; }},
     };
     for (const Case& c : cases) {
         SaverSettings s;
         ApplyStoredValue(s, c.value, c.stored);
-        SCOPED_TRACE(std::string(StoredValueName(c.value)) + " " + std::to_string(c.stored));
-        EXPECT_EQ(s.radiusFactor, c.radiusFactor);
-        EXPECT_EQ(s.timerInterval, c.interval);
-        EXPECT_EQ(s.joinTheDots, c.join);
-        EXPECT_EQ(s.colourOption, c.colour);
-        EXPECT_EQ(s.endDelay, c.delay);
-        EXPECT_EQ(s.objectShape, c.shape);
-        EXPECT_EQ(s.objectRotation, c.rotation);
-        EXPECT_EQ(s.zoomOption, c.zoom);
+        EXPECT_TRUE(s == With(c.mended)) << StoredValueName(c.value) << " " << c.stored;
     }
-}
-
-TEST(StoredValues, NamesAreFoundWhateverTheirCase)
-{
     StoredValue value;
-    ASSERT_TRUE(FindStoredValue("endDELAY", value));
-    EXPECT_EQ(value, StoredValue::EndDelay);
+    EXPECT_TRUE(FindStoredValue("endDELAY", value) && value == StoredValue::EndDelay) << "names in any case";
     EXPECT_FALSE(FindStoredValue("EndDelays", value));
-    EXPECT_FALSE(FindStoredValue("", value));
 }
 
 }  // namespace

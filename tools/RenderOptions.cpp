@@ -8,7 +8,7 @@
 
 const char* const renderUsage =
     "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
-    "                       [--set NAME=VALUE]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
+    "                       [--set NAME=VALUE | SETTING]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
     "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
     "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
     "  --monitors LIST  a desktop of up to 16 monitors, the primary first, each\n"
@@ -135,6 +135,7 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
     bool sizeGiven = false;
+    StoredNumbers numbers = StoredNumbersOf(options.settings);
     for (int i = 1; i < argc; ++i) {
         std::string option = argv[i];
         std::string argument;
@@ -148,13 +149,20 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
             option.resize(equals);
             hasArgument = true;
         }
+        const SettingOptionKind setting =
+            option.rfind("--", 0) == 0 ? FindSettingOption(option.substr(2)) : SettingOptionKind::NotSetting;
         const bool known = option == "--seed" || option == "--size" || option == "--monitors" || option == "--figures" ||
-                           option == "--set" || option == "--out" || option == "--trace" || option == "--ops";
+                           option == "--out" || option == "--trace" || option == "--ops" ||
+                           setting != SettingOptionKind::NotSetting;
         if (!known) {
             error = "unknown option '" + option + "'";
             return false;
         }
-        if (!hasArgument) {
+        if (setting == SettingOptionKind::Switch && hasArgument) {
+            error = option + " takes no value";
+            return false;
+        }
+        if (!hasArgument && setting != SettingOptionKind::Switch) {
             if (i + 1 >= argc) {
                 error = option + " needs a value";
                 return false;
@@ -184,8 +192,8 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
                 return false;
             }
             options.figures = static_cast<long>(number);
-        } else if (option == "--set") {
-            if (!ApplySetOption(argument, options.settings, error)) return false;
+        } else if (setting != SettingOptionKind::NotSetting) {
+            if (!ApplySettingOption(option.substr(2), argument, numbers, error)) return false;
         } else {
             if (argument.empty()) {
                 error = option + " needs a file name";
@@ -198,5 +206,6 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
         error = "--size and --monitors cannot both be given";
         return false;
     }
+    ApplyStoredNumbers(options.settings, numbers);
     return CheckOutputs(options, error);
 }

@@ -31,6 +31,6 @@ struct RenderOptions {
 // naming the problem; nothing has been opened or written then.
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error);
 
-// The usage text: renderUsage, then setOptionUsage, then renderOutputUsage.
+// The usage text: renderUsage, setOptionUsage, settingOptionUsage, renderOutputUsage.
 extern const char* const renderUsage;
 extern const char* const renderOutputUsage;

@@ -19,6 +19,7 @@ int main(int argc, char** argv)
     if (options.help) {
         std::fputs(renderUsage, stdout);
         std::fputs(setOptionUsage, stdout);
+        std::fputs(settingOptionUsage, stdout);
         std::fputs(renderOutputUsage, stdout);
         return 0;
     }

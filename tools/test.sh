@@ -1,15 +1,15 @@
 #!/bin/sh
-# Installs what is missing, builds everything (the engine, renderer, tests and
-# benchmarks natively and under the sanitizers; Gyrelace.scr for i686 and
-# x86_64) and runs every test: the native tests, the same under AddressSanitizer
-# and UndefinedBehaviorSanitizer, the static checks of both .scr files, the
-# engine's known answers and the x86_64 saver under 64-bit Wine on a private
-# Xvfb, and beside all that, in the background on a second Xvfb, the same
-# known answers built for i686 and a few checks of the i686 saver under
-# 32-bit Wine. Where the kernel cannot start 32-bit programs,
-# tools/binfmt-i386.sh has qemu-user start them (a machine-wide binfmt_misc
-# entry); where that cannot be done either, the i686 build gets its static
-# checks only. This is what CI runs.
+# Installs what is missing, builds everything (the engine, renderer, the
+# xscreensaver display mode, tests and benchmarks natively and under the
+# sanitizers; Gyrelace.scr for i686 and x86_64; the Debian package) and runs
+# every test: the native tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the static checks of both .scr files, the
+# x86_64 saver under Wine on a private Xvfb, and beside all that, in the
+# background on a second Xvfb, the known answers built for i686 and a few
+# checks of the i686 saver under 32-bit Wine. Where the kernel cannot start
+# 32-bit programs, tools/binfmt-i386.sh has qemu-user start them (a
+# machine-wide binfmt_misc entry); where that cannot be done either, the
+# i686 build gets its static checks only. This is what CI runs.
 set -eu
 cd "$(dirname "$0")/.."
 
@@ -49,7 +49,11 @@ for preset in native sanitize; do
     ctest --preset "$preset" -j "$jobs"
 done
 
-echo "== test mingw-x86_64 (static checks, then known answers and the saver under Wine)"
+echo "== package: build/gyrelace_<version>_amd64.deb"
+cpack --config build/native/CPackConfig.cmake -B build >/dev/null
+dpkg-deb --info build/gyrelace_*_amd64.deb | grep -E "Package|Version|Depends"
+
+echo "== test mingw-x86_64 (static checks, then the saver under Wine)"
 # One X display for the whole run: the Wine prefix's desktop lives on it.
 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/mingw-x86_64 --output-on-failure
 WINEPREFIX="$(pwd)/build/mingw-x86_64/wine-prefix" /usr/lib/wine/wineserver64 -k 2>/dev/null || true

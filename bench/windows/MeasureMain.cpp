@@ -11,14 +11,50 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
-#include "anim/FigureState.h"
+#include "anim/AnimationDriver.h"
 #include "tests/windows/Harness.h"
-#include "tests/windows/Prediction.h"
 
 namespace {
+
+struct PredictedPoint {
+    int x;
+    int y;
+    std::uint32_t colour;
+};
+
+class PixelRecorder final : public DrawingSurface {
+public:
+    explicit PixelRecorder(std::vector<PredictedPoint>& points) : points_(points) {}
+    void SelectPen(std::uint32_t) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void SetPixel(int x, int y, std::uint32_t colour) override { points_.push_back({x, y, colour}); }
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Erase() override {}
+    void ClipTo(int, int, int, int) override {}
+    void Unclip() override {}
+
+private:
+    std::vector<PredictedPoint>& points_;
+};
+
+// The first figure's points in single-pixel mode, in drawing order.
+std::vector<PredictedPoint> PredictPixelFigure(const SaverSettings& settings, std::uint32_t seed)
+{
+    auto animation = std::make_unique<Animation>();
+    animation->settings = settings;
+    StartAnimation(*animation, seed);
+    ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    std::vector<PredictedPoint> points;
+    PixelRecorder recorder(points);
+    while (!DrawNextPoint(*animation, recorder).figureComplete) {
+    }
+    return points;
+}
 
 // The first figure from this seed, and how many distinct pixels its first k points light.
 struct Figure {
@@ -31,8 +67,7 @@ Figure Predict(const SaverSettings& settings, std::uint32_t seed)
     Figure figure;
     std::set<std::pair<int, int>> seen;
     figure.distinctAfter.push_back(0);
-    const auto figures = PredictPixelFigures(settings, seed, 1);
-    for (const PredictedPoint& p : figures.front()) {
+    for (const PredictedPoint& p : PredictPixelFigure(settings, seed)) {
         seen.insert({p.x, p.y});
         figure.colours[{p.x, p.y}].insert(p.colour);
         figure.distinctAfter.push_back(static_cast<int>(seen.size()));

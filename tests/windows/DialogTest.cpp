@@ -1,6 +1,9 @@
 // The configuration dialog, driven from outside as a user would: its
-// controls as laid out, what it shows on opening, the live checks of the
-// numeric fields with their warnings, Select All / None, OK and Cancel.
+// controls as laid out; one table of sessions (entries typed, with the
+// warnings and fields they bring, buttons clicked, OK or Cancel, and what
+// the registry then holds); and one table of stored values, hand-edited or
+// not, with what the dialog shows for them and a saver that runs on them.
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,9 +17,6 @@ namespace {
 constexpr const char* setupTitle = "Gyrelace Setup - Version 1.10c";
 
 
-constexpr int shapeBoxes[] = {1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012};
-constexpr int rotationBoxes[] = {1016, 1017, 1018};
-constexpr int zoomBoxes[] = {1029, 1030, 1031, 1032, 1033, 1034, 1035, 1039, 1040};
 
 struct ControlRow {
     int id;  // -1 for the labels and group boxes
@@ -110,21 +110,13 @@ std::map<std::string, std::vector<BYTE>> SettingsSnapshot()
     return snapshot;
 }
 
-DWORD StoredSetting(const char* name)
-{
-    DWORD value = 0xDEADBEEF, size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, "software\\wexmoor\\lumo_ss\\Settings", name, RRF_RT_REG_DWORD, nullptr, &value,
-                 &size);
-    return value;
-}
-
 class Dialog : public SaverTest {
 protected:
     void Open()
     {
         run_ = std::make_unique<SaverRun>(SaverCommand(""));
         ASSERT_TRUE(PumpUntil(
-            [&] { return (dialog_ = FindWindowA(nullptr, setupTitle)) != nullptr && IsWindowVisible(dialog_); }, 10000));
+            [&] { return (dialog_ = FindWindowA(nullptr, setupTitle)) != nullptr && IsWindowVisible(dialog_); }, 30000));
     }
 
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -137,6 +129,15 @@ protected:
     }
 
     bool Checked(int id) const { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
+    // The ids of the boxes and buttons that are checked, in id order.
+    std::vector<int> CheckedIds() const
+    {
+        std::vector<int> ids;
+        for (int id = idConnectDots; id <= idStartLarge; ++id) {
+            if (Checked(id)) ids.push_back(id);
+        }
+        return ids;
+    }
 
     HWND Focus() const
     {
@@ -193,13 +194,13 @@ protected:
     DWORD PressOk()
     {
         PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDOK)));
-        return run_->WaitExit(5000);
+        return run_->WaitExit(30000);
     }
 
     DWORD PressCancel()
     {
         PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDCANCEL)));
-        return run_->WaitExit(5000);
+        return run_->WaitExit(30000);
     }
 
     std::unique_ptr<SaverRun> run_;
@@ -281,145 +282,168 @@ TEST_F(Dialog, LiveControlsMatchTheTableWithTheirPositions)
     EXPECT_EQ(PressCancel(), 0u);
 }
 
-TEST_F(Dialog, OpensOnTheDefaultsWithTheFocusOnOk)
+// One step of a session: type text into a field (and expect a warning with
+// its caption and text, or none, and the field's text afterwards), or
+// click a button (text null).
+struct Step {
+    int id;
+    const char* text;
+    const char* warningCaption = nullptr;
+    const char* warningText = nullptr;
+    const char* fieldAfter = nullptr;
+};
+
+struct Session {
+    const char* what;
+    std::vector<std::pair<const char*, DWORD>> storedBefore;
+    std::vector<Step> steps;
+    bool ok;
+    // After OK, what the registry holds; after Cancel it is as before.
+    std::vector<std::pair<const char*, DWORD>> storedAfter;
+};
+
+TEST_F(Dialog, SessionsOfEntriesAndButtons)
 {
-    Open();
-    EXPECT_EQ(Text(idRate), "50");
-    EXPECT_EQ(Text(idSize), "8");
-    EXPECT_EQ(Text(idDelay), "1");
-    EXPECT_TRUE(Checked(idHigh));
-    EXPECT_FALSE(Checked(idMedium));
-    EXPECT_FALSE(Checked(idLow));
-    for (int id : shapeBoxes) EXPECT_EQ(Checked(id), id == 1005) << id;
-    for (int id : rotationBoxes) EXPECT_EQ(Checked(id), id == 1016) << id;
-    for (int id : zoomBoxes) EXPECT_FALSE(Checked(id)) << id;
-    EXPECT_FALSE(Checked(idConnectDots));
-    EXPECT_EQ(Focus(), Item(IDOK));
-    EXPECT_EQ(PressCancel(), 0u);
-}
-
-TEST_F(Dialog, SizeAboveFiveHundredResetsWithAWarningAndKeepsTheLastAcceptedValue)
-{
-    Open();
-    const HWND focused = Focus();
-    EXPECT_EQ(Type(idSize, "6", "Circle Radius"), nullptr);
-    EXPECT_EQ(Type(idSize, "60", "Circle Radius"), nullptr);
-    HWND warning = Type(idSize, "600", "Circle Radius");
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(WarningText(warning), "Entry must be between 0 and 500 %");
-    EXPECT_EQ(GetWindow(warning, GW_OWNER), nullptr) << "the warning has no owner";
-    EXPECT_EQ(Text(idSize), "60");
-    Dismiss(warning);
-    EXPECT_TRUE(IsWindow(dialog_));
-    EXPECT_EQ(Focus(), focused) << "the focus is where it was";
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("RadiusFactor"), 60u);
-}
-
-TEST_F(Dialog, DelayAndRateOutOfRangeWarnAndReset)
-{
-    Open();
-    HWND warning = Type(idDelay, "61", "Completion Delay");
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(WarningText(warning), "Entry must be between 0 and 60 (seconds)");
-    EXPECT_EQ(Text(idDelay), "1");
-    Dismiss(warning);
-
-    EXPECT_EQ(Type(idRate, "25", "Images Per Second"), nullptr);
-    warning = Type(idRate, "0", "Images Per Second");
-    ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(WarningText(warning), "Entry must be between 1 and 1000");
-    EXPECT_EQ(Text(idRate), "25") << "back to the rate last accepted";
-    Dismiss(warning);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("EndDelay"), 1u);
-    EXPECT_EQ(StoredSetting("ImagesPerSec"), 25u);
-}
-
-TEST_F(Dialog, AnEmptiedRateIsSavedAsTheDefaultWithoutAWarning)
-{
-    SetSetting("ImagesPerSec", 200);
-    Open();
-    EXPECT_EQ(Text(idRate), "200");
-    EXPECT_EQ(Type(idRate, "", "Images Per Second"), nullptr);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("ImagesPerSec"), 50u);
-}
-
-TEST_F(Dialog, SavedValuesComeBackWhenReopened)
-{
-    Open();
-    EXPECT_EQ(Type(idSize, "29", "Circle Radius"), nullptr);
-    EXPECT_EQ(Type(idRate, "400", "Images Per Second"), nullptr);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("RadiusFactor"), 29u);
-    EXPECT_EQ(StoredSetting("ImagesPerSec"), 500u) << "400 a second is an interval of 2 ms";
-
-    Open();
-    EXPECT_EQ(Text(idSize), "29");
-    EXPECT_EQ(Text(idRate), "500");
-    EXPECT_EQ(PressCancel(), 0u);
-}
-
-TEST_F(Dialog, SelectNoneAndSelectAllThenOk)
-{
-    SetSetting("ColourOption", 30);
-    Open();
-    Click(idSelectNone);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("ObjectShape"), 0x002u);
-    EXPECT_EQ(StoredSetting("ObjectRotation"), 0x2u);
-    EXPECT_EQ(StoredSetting("ZoomOption"), 0u);
-    EXPECT_EQ(StoredSetting("JoinTheDots"), 0u);
-    EXPECT_EQ(StoredSetting("ColourOption"), 30u);
-
-    Open();
-    EXPECT_TRUE(Checked(idMedium));
-    Click(idSelectAll);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("ObjectShape"), 0x1FEu);
-    EXPECT_EQ(StoredSetting("ObjectRotation"), 0xEu);
-    EXPECT_EQ(StoredSetting("ZoomOption"), 0x3FEu);
-    EXPECT_EQ(StoredSetting("JoinTheDots"), 1u);
-    EXPECT_EQ(StoredSetting("ColourOption"), 30u) << "the colour stays as it was";
-}
-
-TEST_F(Dialog, CancelAfterEditsLeavesTheRegistryAsItWas)
-{
-    for (bool withKey : {false, true}) {
+    const char* sizeRange = "Entry must be between 0 and 500 %";
+    const Session sessions[] = {
+        {"a size above 500 warns and keeps the last size accepted", {},
+         {{idSize, "6"}, {idSize, "60"}, {idSize, "600", "Circle Radius", sizeRange, "60"}}, true,
+         {{"RadiusFactor", 60}}},
+        {"a delay above 60 warns and becomes 1", {},
+         {{idDelay, "61", "Completion Delay", "Entry must be between 0 and 60 (seconds)", "1"}}, true,
+         {{"EndDelay", 1}}},
+        {"a rate of 0 warns and goes back to the rate last accepted", {},
+         {{idRate, "25"}, {idRate, "0", "Images Per Second", "Entry must be between 1 and 1000", "25"}}, true,
+         {{"ImagesPerSec", 25}}},
+        {"an emptied rate is saved as the default without a warning", {{"ImagesPerSec", 200}},
+         {{idRate, ""}}, true, {{"ImagesPerSec", 50}}},
+        {"400 a second is an interval of 2 ms", {}, {{idSize, "29"}, {idRate, "400"}}, true,
+         {{"RadiusFactor", 29}, {"ImagesPerSec", 500}}},
+        {"Select None, then OK", {{"ColourOption", 30}}, {{idSelectNone, nullptr}}, true,
+         {{"ObjectShape", 0x2}, {"ObjectRotation", 0x2}, {"ZoomOption", 0}, {"JoinTheDots", 0}, {"ColourOption", 30}}},
+        {"Select All, then OK; the colour stays", {{"ColourOption", 30}}, {{idSelectAll, nullptr}}, true,
+         {{"ObjectShape", 0x1FE}, {"ObjectRotation", 0xE}, {"ZoomOption", 0x3FE}, {"JoinTheDots", 1}, {"ColourOption", 30}}},
+        {"Cancel after edits writes nothing", {}, {{idSize, "77"}, {idRate, "9"}, {idSelectAll, nullptr}, {idLow, nullptr}},
+         false, {}},
+        {"Cancel after edits leaves stored values alone", {{"RadiusFactor", 12}, {"ObjectShape", 0x44}},
+         {{idSize, "77"}, {idSelectNone, nullptr}}, false, {}},
+    };
+    for (const Session& session : sessions) {
+        SCOPED_TRACE(session.what);
         ResetSaverRegistry();
-        if (withKey) {
-            SetSetting("RadiusFactor", 12);
-            SetSetting("ObjectShape", 0x44);
-        }
+        for (const auto& [name, value] : session.storedBefore) SetSetting(name, value);
         const auto before = SettingsSnapshot();
         Open();
-        Type(idSize, "77", "Circle Radius");
-        Type(idRate, "9", "Images Per Second");
-        Click(idSelectAll);
-        Click(idLow);
-        EXPECT_EQ(PressCancel(), 0u);
-        EXPECT_EQ(SettingsSnapshot(), before) << (withKey ? "with values" : "without a key");
+        const HWND focused = Focus();
+        for (const Step& step : session.steps) {
+            if (step.text == nullptr) {
+                Click(step.id);
+                continue;
+            }
+            HWND warning = Type(step.id, step.text, step.warningCaption ? step.warningCaption : "Circle Radius");
+            EXPECT_EQ(warning != nullptr, step.warningCaption != nullptr) << step.text;
+            if (warning == nullptr) continue;
+            EXPECT_EQ(WarningText(warning), step.warningText);
+            EXPECT_EQ(GetWindow(warning, GW_OWNER), nullptr) << "the warning has no owner";
+            EXPECT_EQ(Text(step.id), step.fieldAfter);
+            Dismiss(warning);
+            EXPECT_EQ(Focus(), focused) << "the focus stays where it was";
+        }
+        if (!session.ok) {
+            EXPECT_EQ(PressCancel(), 0u);
+            EXPECT_EQ(SettingsSnapshot(), before);
+            continue;
+        }
+        EXPECT_EQ(PressOk(), 1u);
+        for (const auto& [name, value] : session.storedAfter) EXPECT_EQ(StoredSetting(name), value) << name;
     }
 }
 
-TEST_F(Dialog, StoredValuesOutOfRangeOpenWithoutLoopingOrDividingByZero)
+// What stored values become, shown by the dialog: fields, the colour and
+// the checked boxes (ids in order, the colour button among them). Every row
+// also runs the saver on them, which must neither crash nor hang.
+struct StoredCase {
+    const char* what;
+    std::function<void()> store;
+    const char *rate, *size, *delay;
+    std::vector<int> checked;
+};
+
+// At 500 % most stamps lie outside the screen: no pixel is sure to show soon.
+bool SurelyVisible(const StoredCase& c) { return std::string(c.size) != "500"; }
+
+void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD size)
 {
-    SetSetting("ImagesPerSec", 0);
-    SetSetting("RadiusFactor", 900);
-    SetSetting("EndDelay", 0xFFFFFFFF);
-    SetSetting("ColourOption", 7);
-    Open();
-    EXPECT_EQ(Text(idRate), "50");
-    EXPECT_EQ(Text(idSize), "500");
-    EXPECT_EQ(Text(idDelay), "0");
-    EXPECT_TRUE(Checked(idHigh));
-    EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
-    EXPECT_EQ(PressOk(), 1u);
-    EXPECT_EQ(StoredSetting("RadiusFactor"), 500u);
-    EXPECT_EQ(StoredSetting("ImagesPerSec"), 50u);
-    EXPECT_EQ(StoredSetting("EndDelay"), 0u);
-    EXPECT_EQ(StoredSetting("ColourOption"), 10u);
+    WriteValue("software\\wexmoor\\lumo_ss\\Settings", name, type, data, size);
+}
+
+void StoreEach(DWORD value)
+{
+    for (const char* name : {"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape", "ObjectRotation",
+                             "ColourOption", "ZoomOption", "EndDelay"}) {
+        SetSetting(name, value);
+    }
+}
+
+class StoredValues : public Dialog {};
+
+TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndTheSaverRunsOnThem)
+{
+    static const unsigned long long eightBytes = 0x0000000100000032ull;
+    const StoredCase cases[] = {
+        {"no settings key", [] {}, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
+        {"every value 0", [] { StoreEach(0); }, "50", "0", "0", {idCircle, idHigh, idRotationNone}},
+        {"every value 0xFFFFFFFF", [] { StoreEach(0xFFFFFFFF); }, "1000", "500", "0",
+         {idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idHigh,
+          idRotationNone, idClockwise, idAntiClockwise, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh,
+          idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge}},
+        {"out of range", [] {
+             SetSetting("ImagesPerSec", 0), SetSetting("RadiusFactor", 900), SetSetting("EndDelay", 61),
+                 SetSetting("ColourOption", 7), SetSetting("JoinTheDots", 2), SetSetting("ObjectShape", 0x1081);
+         }, "50", "500", "60", {idStar6, idHigh, idRotationNone}},
+        {"a negative delay is none", [] { SetSetting("EndDelay", 0xFFFFFFF6), SetSetting("ColourOption", 50); },
+         "50", "8", "0", {idCircle, idLow, idRotationNone}},
+        {"text values", [] {
+             WriteSettingsValue("ImagesPerSec", REG_SZ, "50", 3);
+             WriteSettingsValue("RadiusFactor", REG_SZ, "a long text value", 18);
+             WriteSettingsValue("ObjectShape", REG_SZ, "", 1);
+         }, "1000", "8", "1", {idCircle, idHigh, idRotationNone}},
+        {"8-byte values count as missing", [] {
+             WriteSettingsValue("ImagesPerSec", REG_QWORD, &eightBytes, 8);
+             WriteSettingsValue("EndDelay", REG_QWORD, &eightBytes, 8);
+         }, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
+        {"a huge size with Connect Dots and every shape", [] {
+             SetSetting("RadiusFactor", 500), SetSetting("JoinTheDots", 1), SetSetting("ObjectShape", 0x1FE),
+                 SetSetting("ZoomOption", 0x3FE), SetSetting("ImagesPerSec", 1000), SetSetting("ColourOption", 30);
+         }, "1000", "500", "1",
+         {idConnectDots, idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idMedium,
+          idRotationNone, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh, idPhase1, idPhase2, idPhase4,
+          idStartSmall, idStartLarge}},
+    };
+    for (const StoredCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetSaverRegistry();
+        c.store();
+        Open();
+        EXPECT_EQ(Text(idRate), c.rate);
+        EXPECT_EQ(Text(idSize), c.size);
+        EXPECT_EQ(Text(idDelay), c.delay);
+        EXPECT_EQ(CheckedIds(), c.checked);
+        EXPECT_EQ(Focus(), Item(IDOK));
+        EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
+        EXPECT_EQ(PressCancel(), 0u);
+
+        SaverRun saver(SaverCommand("/s"));
+        HWND window = StartFullScreen(saver);
+        ASSERT_NE(window, nullptr);
+        DWORD_PTR result = 0;
+        if (SurelyVisible(c)) {
+            EXPECT_TRUE(PumpUntil([&] { return CaptureScreen().LitPixels() > 0; }, 30000)) << "it draws";
+        }
+        EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0) << "it answers";
+        PressKeyTo(window);
+        EXPECT_EQ(saver.WaitExit(30000), 0u);
+    }
 }
 
 }  // namespace

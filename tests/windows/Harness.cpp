@@ -5,34 +5,23 @@
 
 namespace {
 
-constexpr const char* settingsKey = "software\\wexmoor";
+constexpr const char* settingsPath = "software\\wexmoor\\lumo_ss\\Settings";
 constexpr const char* testKey = "Software\\GyrelaceTest";
 constexpr const char* desktopKey = "Control Panel\\Desktop";
 constexpr const char* saverClass = "WindowsScreenSaverClass";
 
-void WriteNumber(const char* keyPath, const char* name, DWORD value)
-{
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
-}
-
 }  // namespace
+
+DWORD StartLimitMs()
+{
+    const char* limit = std::getenv("GYRELACE_START_MS");
+    return limit != nullptr ? static_cast<DWORD>(std::strtoul(limit, nullptr, 10)) : 30000;
+}
 
 std::string SaverPath()
 {
     const char* path = std::getenv("GYRELACE_SCR");
     return path != nullptr ? path : "Gyrelace.scr";
-}
-
-DWORD StartLimitMs()
-{
-    const char* limit = std::getenv("GYRELACE_START_MS");
-    return limit != nullptr ? static_cast<DWORD>(std::strtoul(limit, nullptr, 10)) : 10000;
 }
 
 std::string BesideTests(const char* fileName)
@@ -42,6 +31,36 @@ std::string BesideTests(const char* fileName)
     std::string directory(path);
     directory.resize(directory.find_last_of('\\') + 1);
     return directory + fileName;
+}
+
+std::string SaverCommand(const std::string& arguments) { return "\"" + SaverPath() + "\" " + arguments; }
+
+std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments)
+{
+    struct Start {
+        std::string commandLine;
+        std::unique_ptr<SaverRun> run;
+        static DWORD WINAPI Thread(void* data)
+        {
+            auto* start = static_cast<Start*>(data);
+            start->run = std::make_unique<SaverRun>(start->commandLine);
+            return 0;
+        }
+    };
+    std::vector<Start> starts(arguments.size());
+    std::vector<HANDLE> threads;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        starts[i].commandLine = SaverCommand(arguments[i]);
+        threads.push_back(CreateThread(nullptr, 0, Start::Thread, &starts[i], 0, nullptr));
+    }
+    const auto count = static_cast<DWORD>(threads.size());
+    PumpUntil([&] { return WaitForMultipleObjects(count, threads.data(), TRUE, 0) == WAIT_OBJECT_0; }, INFINITE);
+    std::vector<std::unique_ptr<SaverRun>> runs;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        CloseHandle(threads[i]);
+        runs.push_back(std::move(starts[i].run));
+    }
+    return runs;
 }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
@@ -65,36 +84,6 @@ void PumpFor(DWORD ms)
     PumpUntil([] { return false; }, ms);
 }
 
-std::string SaverCommand(const std::string& arguments) { return "\"" + SaverPath() + "\" " + arguments; }
-
-std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments)
-{
-    struct Start {
-        std::string commandLine;
-        std::unique_ptr<SaverRun> run;
-        static DWORD WINAPI Thread(void* data)
-        {
-            auto* start = static_cast<Start*>(data);
-            start->run = std::make_unique<SaverRun>(start->commandLine);
-            return 0;
-        }
-    };
-    std::vector<Start> starts(arguments.size());
-    std::vector<HANDLE> threads;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        starts[i].commandLine = SaverCommand(arguments[i]);
-        threads.push_back(CreateThread(nullptr, 0, Start::Thread, &starts[i], 0, nullptr));
-    }
-    PumpUntil([&] { return WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, 0) == WAIT_OBJECT_0; },
-              INFINITE);
-    std::vector<std::unique_ptr<SaverRun>> runs;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        CloseHandle(threads[i]);
-        runs.push_back(std::move(starts[i].run));
-    }
-    return runs;
-}
-
 SaverRun::SaverRun(const std::string& commandLine, const std::string& program, const char* directory)
 {
     STARTUPINFOA startup = {};
@@ -104,7 +93,6 @@ SaverRun::SaverRun(const std::string& commandLine, const std::string& program, c
     if (CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
-        processId_ = info.dwProcessId;
     }
 }
 
@@ -135,36 +123,37 @@ HWND FindSaverWindow(const char* title, HWND parent)
     return FindWindowA(saverClass, title);
 }
 
-HWND WaitForSaverWindow(const char* title, DWORD timeoutMs, HWND parent)
+HWND WaitForSaverWindow(const char* title, HWND parent)
 {
     HWND found = nullptr;
-    // Found once its creation is complete and it is shown.
-    PumpUntil([&] { return (found = FindSaverWindow(title, parent)) != nullptr && IsWindowVisible(found); }, timeoutMs);
+    PumpUntil([&] { return (found = FindSaverWindow(title, parent)) != nullptr && IsWindowVisible(found); },
+              StartLimitMs());
     return found;
 }
 
 int CountSaverWindows(const char* title)
 {
-    struct Count {
-        const char* title;
-        int count;
-    } count{title, 0};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* c = reinterpret_cast<Count*>(data);
-            char className[64] = {}, text[64] = {};
-            GetClassNameA(window, className, sizeof className);
-            GetWindowTextA(window, text, sizeof text);
-            if (lstrcmpA(className, saverClass) == 0 && lstrcmpA(text, c->title) == 0) ++c->count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.count;
+    int count = 0;
+    for (HWND w = FindWindowA(saverClass, title); w != nullptr; w = FindWindowExA(nullptr, w, saverClass, title)) {
+        ++count;
+    }
+    return count;
+}
+
+void WriteValue(const char* keyPath, const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
 }
 
 void ResetSaverRegistry()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, settingsKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "software\\wexmoor");
     RegDeleteTreeA(HKEY_CURRENT_USER, testKey);
     HKEY desktop;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, desktopKey, 0, KEY_ALL_ACCESS, &desktop) == ERROR_SUCCESS) {
@@ -173,15 +162,22 @@ void ResetSaverRegistry()
     }
 }
 
-void SetSetting(const char* name, DWORD value) { WriteNumber("software\\wexmoor\\lumo_ss\\Settings", name, value); }
-void SetPasswordWanted(DWORD value) { WriteNumber(desktopKey, "ScreenSaveUsePassword", value); }
-void SetTestNumber(const char* name, DWORD value) { WriteNumber(testKey, name, value); }
+void SetSetting(const char* name, DWORD value) { WriteValue(settingsPath, name, REG_DWORD, &value, sizeof value); }
+void SetPasswordWanted(DWORD value) { WriteValue(desktopKey, "ScreenSaveUsePassword", REG_DWORD, &value, sizeof value); }
+void SetTestNumber(const char* name, DWORD value) { WriteValue(testKey, name, REG_DWORD, &value, sizeof value); }
 
-DWORD ReadTestNumber(const char* name, DWORD fallback)
+DWORD StoredSetting(const char* name)
 {
-    DWORD value = fallback, size = sizeof value;
+    DWORD value = 0xDEADBEEF, size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, settingsPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return value;
+}
+
+DWORD ReadTestNumber(const char* name)
+{
+    DWORD value = 0, size = sizeof value;
     if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
-        return fallback;
+        return 0;
     }
     return value;
 }
@@ -192,12 +188,6 @@ std::string ReadTestText(const char* name)
     DWORD size = sizeof text;
     if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return {};
     return text;
-}
-
-DWORD RunReg(const std::string& arguments)
-{
-    SaverRun reg("reg.exe " + arguments, SystemDirectoryFile("reg.exe"));
-    return reg.WaitExit(20000);
 }
 
 std::string SystemDirectoryFile(const char* fileName)
@@ -222,7 +212,7 @@ bool SystemSaysSaverRuns()
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     SaverRun query(std::string("\"") + program + "\" " + screensaverRunningQuery, program);
-    return query.WaitExit(10000) == 1;
+    return query.WaitExit(StartLimitMs()) == 1;
 }
 
 int ScreenPicture::LitPixels() const
@@ -235,8 +225,9 @@ int ScreenPicture::LitPixels() const
 ScreenPicture CaptureScreen()
 {
     ScreenPicture picture;
-    picture.width = GetSystemMetrics(SM_CXSCREEN);
-    picture.height = GetSystemMetrics(SM_CYSCREEN);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    picture.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    picture.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
@@ -249,7 +240,7 @@ ScreenPicture CaptureScreen()
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, 0, 0, SRCCOPY);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, left, top, SRCCOPY);
     GdiFlush();
     const auto* bgrx = static_cast<const std::uint8_t*>(bits);
     picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
@@ -261,6 +252,21 @@ ScreenPicture CaptureScreen()
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    // What no monitor shows has no pixels to capture (a nested X server
+    // gives whatever its memory holds there): it reads as black.
+    std::vector<RECT> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR, HDC, LPRECT r, LPARAM list) {
+        reinterpret_cast<std::vector<RECT>*>(list)->push_back(*r);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&monitors));
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const POINT p = {x + left, y + top};
+            bool shown = monitors.empty();
+            for (const RECT& r : monitors) shown = shown || PtInRect(&r, p);
+            if (!shown) picture.pixels[static_cast<std::size_t>(y) * picture.width + x] = 0;
+        }
+    }
     return picture;
 }
 
@@ -277,4 +283,35 @@ void CloseLeftoverSavers()
             CloseHandle(process);
         }
     }
+}
+
+void SaverTest::SetUp()
+{
+    CloseLeftoverSavers();
+    ResetSaverRegistry();
+    InstallPasswordComponent(false);
+    SetCursorPos(cursorRest.x, cursorRest.y);
+    UINT unused = 0;
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &unused, 0);
+}
+
+void SaverTest::DrawBusily()
+{
+    SetSetting("RadiusFactor", 0);
+    SetSetting("ImagesPerSec", 1000);
+    SetSetting("EndDelay", 0);
+}
+
+HWND SaverTest::StartFullScreen(SaverRun& run)
+{
+    EXPECT_TRUE(run.Started());
+    HWND window = WaitForSaverWindow("Screen Saver");
+    EXPECT_NE(window, nullptr);
+    return window;
+}
+
+void SaverTest::SettleDrawing(SaverRun& run)
+{
+    const ScreenPicture before = CaptureScreen();
+    EXPECT_TRUE(PumpUntil([&] { return !run.Running() || !(CaptureScreen() == before); }, StartLimitMs()));
 }

@@ -1,6 +1,7 @@
 // What the Wine tests share: starting the saver and waiting for it while
 // this thread keeps answering its own windows, finding the saver's windows,
-// the registry the saver reads, and pixels captured from the screen.
+// the registry the saver reads, the stand-in password component, and the
+// screen captured as COLORREF pixels.
 #pragma once
 
 #include <windows.h>
@@ -12,27 +13,26 @@
 #include <vector>
 
 inline constexpr const char* screensaverRunningQuery = "--screensaver-running";
+inline constexpr DWORD stillRunning = STILL_ACTIVE;
 
-// Gyrelace.scr as a Windows path, from GYRELACE_SCR.
+// Gyrelace.scr as a Windows path, from GYRELACE_SCR; a file beside the tests.
 std::string SaverPath();
-// A file beside this test program.
 std::string BesideTests(const char* fileName);
-// How long a saver may take to start: 10 s, or GYRELACE_START_MS where its
-// loader is slow (the 32-bit saver under emulation).
+// "Gyrelace.scr" quoted, followed by the arguments.
+std::string SaverCommand(const std::string& arguments);
+// How long a saver may take to start or a window to appear: 30 s, or
+// GYRELACE_START_MS where the loader is slow (an emulated 32-bit one).
 DWORD StartLimitMs();
 
-// Keeps this thread's windows answered while waiting.
+// Keeps this thread's windows answered while waiting for a condition.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
 void PumpFor(DWORD ms);
 
-inline constexpr DWORD stillRunning = STILL_ACTIVE;
-
 class SaverRun {
 public:
-    // Starts program with the whole command line as given (the program's
-    // own name included, quoted or not).
-    SaverRun(const std::string& commandLine, const std::string& program = SaverPath(),
-             const char* directory = nullptr);
+    // Starts program with the whole command line (its own name included).
+    explicit SaverRun(const std::string& commandLine, const std::string& program = SaverPath(),
+                      const char* directory = nullptr);
     ~SaverRun();
     SaverRun(const SaverRun&) = delete;
     SaverRun& operator=(const SaverRun&) = delete;
@@ -41,61 +41,55 @@ public:
     // The exit code, or stillRunning when it has not ended within the time.
     DWORD WaitExit(DWORD timeoutMs);
     bool Running();
-    DWORD ProcessId() const { return processId_; }
-    HANDLE Process() const { return process_; }
 
 private:
     HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
 };
-
-// "Gyrelace.scr" quoted, followed by the arguments.
-std::string SaverCommand(const std::string& arguments);
 
 // Starts the saver with each of these arguments at once, each from a thread
 // of its own: Wine's CreateProcess returns only when the new process has
 // loaded, which takes minutes where the 32-bit loader is emulated.
 std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments);
 
-// The saver's top-level window with this title, or a child of parent.
+// The saver's top-level window with this title, or a child of parent,
+// once it is shown.
 HWND FindSaverWindow(const char* title, HWND parent = nullptr);
-HWND WaitForSaverWindow(const char* title, DWORD timeoutMs = StartLimitMs(), HWND parent = nullptr);
+HWND WaitForSaverWindow(const char* title, HWND parent = nullptr);
 int CountSaverWindows(const char* title);
 
-// Registry: the settings key, the desktop's password switch, and the test
-// component's key, all reset before each test.
+// The settings key, the desktop's password switch and the stand-in
+// component's key, all cleared before each test.
 void ResetSaverRegistry();
 void SetSetting(const char* name, DWORD value);
+void WriteValue(const char* key, const char* name, DWORD type, const void* data, DWORD size);
+DWORD StoredSetting(const char* name);  // 0xDEADBEEF when missing
 void SetPasswordWanted(DWORD value);
-DWORD ReadTestNumber(const char* name, DWORD fallback = 0);
+DWORD ReadTestNumber(const char* name);
 void SetTestNumber(const char* name, DWORD value);
 std::string ReadTestText(const char* name);
-// Runs reg.exe with these arguments; its exit code.
-DWORD RunReg(const std::string& arguments);
-
-// The test password component installed as the system's PASSWORD.CPL, or removed.
 std::string SystemDirectoryFile(const char* fileName);
+// The stand-in component installed as the system's PASSWORD.CPL, or removed.
 void InstallPasswordComponent(bool installed);
 
 // Whether the system counts a screen saver as running, asked by a fresh
 // process: each process keeps the first answer it read.
 bool SystemSaysSaverRuns();
 
-// A picture of the whole screen, as COLORREF values.
+// The virtual screen (every monitor) as COLORREF pixels, or a picture of
+// the same shape drawn by the engine.
 struct ScreenPicture {
     int width = 0;
     int height = 0;
     std::vector<std::uint32_t> pixels;
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
     int LitPixels() const;
+    bool operator==(const ScreenPicture&) const = default;
 };
 ScreenPicture CaptureScreen();
 
-// Posts a key press to the saver window.
 inline void PressKeyTo(HWND window) { PostMessageA(window, WM_KEYDOWN, 'A', 0x001E0001); }
 
-// Closes every saver window and waits for their processes to end, so that
-// one test's saver never meets the next test.
+// Ends every saver left running, so that one test's saver never meets the next.
 void CloseLeftoverSavers();
 
 #include <gtest/gtest.h>
@@ -103,28 +97,20 @@ void CloseLeftoverSavers();
 // Every Wine test starts from a clean slate: no saver running, no settings
 // key, no password wanted, no password component, the cursor at rest.
 class SaverTest : public ::testing::Test {
-protected:
+public:
     static constexpr POINT cursorRest = {200, 200};
 
-    void SetUp() override
-    {
-        CloseLeftoverSavers();
-        ResetSaverRegistry();
-        InstallPasswordComponent(false);
-        SetCursorPos(cursorRest.x, cursorRest.y);
-        UINT unused = 0;
-        SystemParametersInfoA(SPI_SCREENSAVERRUNNING, FALSE, &unused, 0);
-    }
+protected:
+    void SetUp() override;
     void TearDown() override { CloseLeftoverSavers(); }
 
+    // Single pixels at 1000 points a second with no delay: the screen
+    // changes on every timer tick, which tells when the saver has handled
+    // everything posted to it (timers come only when its queue is empty).
+    static void DrawBusily();
     // Starts a full-screen saver and waits for its window.
-    HWND StartFullScreen(SaverRun& run)
-    {
-        EXPECT_TRUE(run.Started());
-        HWND window = WaitForSaverWindow("Screen Saver");
-        EXPECT_NE(window, nullptr);
-        return window;
-    }
-
-    static void PressKey(HWND window) { PressKeyTo(window); }
+    static HWND StartFullScreen(SaverRun& run);
+    // Waits until the screen changes, that is until the saver has handled
+    // all that was posted to it before (see DrawBusily), or has ended.
+    static void SettleDrawing(SaverRun& run);
 };

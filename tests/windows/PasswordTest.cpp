@@ -1,8 +1,10 @@
-// Closing with a password: the system's component (here a test stand-in in
-// the system directory) decides; a refusal keeps the saver animating, a
-// close right after a refusal is not asked again, and a component planted
-// beside the saver is never loaded.
+// Closing with a password: the desktop's switch in every form it may be
+// stored in, the system's component (a stand-in in the system directory)
+// deciding, a refusal that keeps the saver animating, a component that
+// keeps messages flowing while it asks, a fault inside it, and a component
+// planted beside the saver that is never loaded.
 #include <string>
+#include <vector>
 
 #include "tests/windows/Harness.h"
 
@@ -14,54 +16,130 @@ protected:
     {
         SaverTest::SetUp();
         InstallPasswordComponent(true);
-        SetPasswordWanted(1);
-        SetSetting("RadiusFactor", 0);
-        SetSetting("ImagesPerSec", 1000);
-        SetSetting("EndDelay", 0);
+        DrawBusily();
     }
 };
 
+struct SwitchForm {
+    const char* what;
+    DWORD type;
+    std::vector<BYTE> bytes;
+    bool asks;
+};
+
+TEST_F(Password, TheSwitchAsksInEveryFormButNoneEmptyAndZero)
+{
+    const SwitchForm forms[] = {
+        {"missing", REG_NONE, {}, false},
+        {"DWORD 0", REG_DWORD, {0, 0, 0, 0}, false},
+        {"DWORD 1", REG_DWORD, {1, 0, 0, 0}, true},
+        {"text 0", REG_SZ, {'0', 0}, false},
+        {"text 1", REG_SZ, {'1', 0}, true},
+        {"text ' 1'", REG_SZ, {' ', '1', 0}, true},
+        {"text Y", REG_SZ, {'Y', 0}, true},
+        {"empty text", REG_SZ, {0}, false},
+        {"text too long to read", REG_SZ, {'0', '0', '0', '0', '0', 0}, true},
+        {"binary 1", REG_BINARY, {1}, true},
+        {"binary 0 0", REG_BINARY, {0, 0}, false},
+    };
+    for (const SwitchForm& form : forms) {
+        ResetSaverRegistry();
+        DrawBusily();
+        if (form.type != REG_NONE) {
+            WriteValue("Control Panel\\Desktop", "ScreenSaveUsePassword", form.type, form.bytes.data(),
+                       static_cast<DWORD>(form.bytes.size()));
+        }
+        SaverRun run(SaverCommand("/s"));
+        HWND window = StartFullScreen(run);
+        ASSERT_NE(window, nullptr) << form.what;
+        PressKeyTo(window);
+        if (form.asks) {
+            EXPECT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 1; }, 30000)) << form.what;
+            EXPECT_TRUE(run.Running()) << form.what;
+        } else {
+            EXPECT_EQ(run.WaitExit(30000), 0u) << form.what;
+            EXPECT_EQ(ReadTestNumber("Calls"), 0u) << form.what;
+        }
+    }
+}
+
 TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAgain)
 {
-    SetTestNumber("Answer", 0);
+    SetPasswordWanted(1);
     SaverRun run(SaverCommand("/s"));
     HWND window = StartFullScreen(run);
     ASSERT_NE(window, nullptr);
-    // Two keys at once: the second close arrives right after the first is refused.
-    PressKey(window);
-    PressKey(window);
-    ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") >= 1; }, 5000));
+    // Two keys at once: the second close comes right after the first is refused.
+    PressKeyTo(window);
+    PressKeyTo(window);
+    ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") >= 1; }, 30000));
     EXPECT_EQ(ReadTestNumber("Owner"), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window)));
-    PumpFor(500);
+    SettleDrawing(run);
+    SettleDrawing(run);  // the animation goes on after the refusal
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     ASSERT_TRUE(run.Running());
-    const ScreenPicture before = CaptureScreen();
-    PumpFor(600);
-    EXPECT_NE(before.pixels, CaptureScreen().pixels) << "the animation goes on after a refusal";
-    // Later than 200 ms the next close asks again.
-    PressKey(window);
-    EXPECT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 2; }, 5000));
+    // Closes are refused without asking for 200 ms after a refusal; then
+    // the next one asks again.
+    EXPECT_TRUE(PumpUntil([&] { return PressKeyTo(window), ReadTestNumber("Calls") == 2; }, 30000));
     EXPECT_TRUE(run.Running());
+}
+
+TEST_F(Password, WhileTheComponentAsksNothingElseClosesOrAsksAgain)
+{
+    SetPasswordWanted(1);
+    SetTestNumber("Pump", 1);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartFullScreen(run);
+    ASSERT_NE(window, nullptr);
+    PressKeyTo(window);
+    ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Pumping") == 1; }, 30000));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    PressKeyTo(window);
+    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
+    SetCursorPos(cursorRest.x + 50, cursorRest.y);
+    PostMessageA(window, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(SendMessageA(window, WM_CLOSE, 0, 0), 0) << "a close during the check is refused at once";
+    SetTestNumber("Release", 1);
+    SettleDrawing(run);
+    EXPECT_EQ(ReadTestNumber("Calls"), 1u);
+    EXPECT_EQ(ReadTestNumber("MaxDepth"), 1u);
+    EXPECT_TRUE(run.Running()) << "the window stays after a refusal";
 }
 
 TEST_F(Password, AnAcceptedPasswordClosesAndTheSystemKnewASaverRan)
 {
+    SetPasswordWanted(1);
     SetTestNumber("Answer", 1);
     EXPECT_FALSE(SystemSaysSaverRuns());
     SaverRun run(SaverCommand("/s"));
     HWND window = StartFullScreen(run);
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(SystemSaysSaverRuns());
-    PressKey(window);
-    EXPECT_EQ(run.WaitExit(5000), 0u);
+    PressKeyTo(window);
+    EXPECT_EQ(run.WaitExit(30000), 0u);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     EXPECT_EQ(lstrcmpiA(ReadTestText("LoadedFrom").c_str(), SystemDirectoryFile("password.cpl").c_str()), 0)
         << ReadTestText("LoadedFrom");
     EXPECT_FALSE(SystemSaysSaverRuns());
 }
 
+TEST_F(Password, AFaultInTheComponentEndsTheSaverAtOnceAndTheSystemIsTold)
+{
+    SetPasswordWanted(1);
+    SetTestNumber("Crash", 1);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartFullScreen(run);
+    ASSERT_NE(window, nullptr);
+    PressKeyTo(window);
+    // The system's filter handles the fault; the saver tells the system it
+    // no longer runs and ends with that call's result (nonzero).
+    EXPECT_EQ(run.WaitExit(30000), 1u);
+    EXPECT_FALSE(SystemSaysSaverRuns());
+}
+
 TEST_F(Password, AComponentBesideTheSaverIsNeverLoaded)
 {
+    SetPasswordWanted(1);
     InstallPasswordComponent(false);
     const std::string downloads = "C:\\users\\Public\\Downloads\\gyrelace";
     CreateDirectoryA("C:\\users\\Public\\Downloads", nullptr);
@@ -69,50 +147,12 @@ TEST_F(Password, AComponentBesideTheSaverIsNeverLoaded)
     const std::string program = downloads + "\\Gyrelace.scr";
     ASSERT_TRUE(CopyFileA(SaverPath().c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(BesideTests("test_verifier.dll").c_str(), (downloads + "\\PASSWORD.CPL").c_str(), FALSE));
-    SetTestNumber("Answer", 0);
-
     SaverRun run("\"" + program + "\" /s", program, downloads.c_str());
     HWND window = StartFullScreen(run);
     ASSERT_NE(window, nullptr);
-    PressKey(window);
-    EXPECT_EQ(run.WaitExit(5000), 0u) << "without a system component the first key closes";
+    PressKeyTo(window);
+    EXPECT_EQ(run.WaitExit(30000), 0u) << "without a system component the first key closes";
     EXPECT_EQ(ReadTestText("LoadedFrom"), "");
-    EXPECT_EQ(ReadTestNumber("Calls"), 0u);
-}
-
-TEST_F(Password, TheDesktopsTextSwitchIsReadAsTheNumberItSpells)
-{
-    SetTestNumber("Answer", 0);
-    for (const char* text : {"0", "1"}) {
-        ASSERT_EQ(RunReg(std::string("add \"HKCU\\Control Panel\\Desktop\" /v ScreenSaveUsePassword /t REG_SZ /d ") +
-                         text + " /f"),
-                  0u);
-        SetTestNumber("Calls", 0);
-        SaverRun run(SaverCommand("/s"));
-        HWND window = StartFullScreen(run);
-        ASSERT_NE(window, nullptr);
-        PressKey(window);
-        if (text[0] == '0') {
-            EXPECT_EQ(run.WaitExit(5000), 0u) << "\"0\" asks for no password";
-            EXPECT_EQ(ReadTestNumber("Calls"), 0u);
-        } else {
-            EXPECT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 1; }, 5000)) << "\"1\" asks";
-            EXPECT_TRUE(run.Running());
-        }
-    }
-}
-
-TEST_F(Password, AFaultEscapingTheSaverEndsItThroughTheSystemsFilter)
-{
-    SetTestNumber("Crash", 1);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PressKey(window);
-    // The fault is handled by the system's filter; the saver then tells the
-    // system it no longer runs and ends with that call's result (nonzero).
-    EXPECT_EQ(run.WaitExit(10000), 1u);
-    EXPECT_FALSE(SystemSaysSaverRuns());
 }
 
 }  // namespace

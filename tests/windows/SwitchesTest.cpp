@@ -1,5 +1,6 @@
-// The command line as the desktop's screen-saver host gives it: each tail
-// runs its mode and ends with its exit code.
+// The command line as the desktop's screen-saver host gives it: a table of
+// command lines, each with the mode it runs and how that mode ends, and the
+// tails that end at once with their exit codes.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -9,42 +10,88 @@
 
 namespace {
 
-constexpr DWORD minusOne = 0xFFFFFFFF;
 constexpr const char* setupTitle = "Gyrelace Setup - Version 1.10c";
 
-class Switches : public SaverTest {};
+enum class Ends {
+    OnAKey,            // full screen until a key
+    WithItsHost,       // a preview inside the host (# in the tail) until the host goes
+    DialogOwned,       // the settings dialog owned by the foreground window, Cancel gives 0
+    DialogUnowned,     // the same with no owner
+};
 
-std::string Number(HWND window) { return std::to_string(reinterpret_cast<UINT_PTR>(window)); }
+struct SwitchCase {
+    std::string commandLine;  // # stands for the host window's number
+    Ends ends;
+    std::string program = SaverPath();
+};
 
-TEST_F(Switches, FullScreenTailsRunUntilAKey)
-{
-    for (const char* tail : {"/s", "-S", "/scr", "s", "/-/ s"}) {
-        SaverRun run(SaverCommand(tail));
-        HWND window = StartFullScreen(run);
-        ASSERT_NE(window, nullptr) << tail;
-        PressKey(window);
-        EXPECT_EQ(run.WaitExit(5000), 0u) << tail;
-    }
-}
-
-TEST_F(Switches, PreviewTailsRunInsideALiveHostUntilItGoes)
-{
-    for (const char* form : {"/p ", "/P", "/l   ", "-L"}) {
+class Switches : public SaverTest {
+protected:
+    void Run(const SwitchCase& c)
+    {
         HostWindow host(200, 150);
-        SaverRun run(SaverCommand(form + Number(host.Handle())));
-        ASSERT_NE(WaitForSaverWindow("Preview", 10000, host.Handle()), nullptr) << form;
-        host.Destroy();
-        EXPECT_EQ(run.WaitExit(5000), 0u) << form;
+        SetForegroundWindow(host.Handle());
+        PumpUntil([&] { return GetForegroundWindow() == host.Handle(); }, 5000);
+        std::string line = c.commandLine;
+        if (const auto mark = line.find('#'); mark != std::string::npos) {
+            line.replace(mark, 1, std::to_string(reinterpret_cast<UINT_PTR>(host.Handle())));
+        }
+        SCOPED_TRACE(line);
+        SaverRun run(line, c.program);
+        switch (c.ends) {
+        case Ends::OnAKey: {
+            HWND window = StartFullScreen(run);
+            ASSERT_NE(window, nullptr);
+            PressKeyTo(window);
+            EXPECT_EQ(run.WaitExit(30000), 0u);
+            break;
+        }
+        case Ends::WithItsHost:
+            ASSERT_NE(WaitForSaverWindow("Preview", host.Handle()), nullptr);
+            host.Destroy();
+            EXPECT_EQ(run.WaitExit(30000), 0u);
+            break;
+        case Ends::DialogOwned:
+        case Ends::DialogUnowned: {
+            HWND dialog = nullptr;
+            ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, setupTitle)) != nullptr; }, 30000));
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), c.ends == Ends::DialogOwned ? host.Handle() : nullptr);
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            EXPECT_EQ(run.WaitExit(30000), 0u);
+            break;
+        }
+        }
     }
+};
+
+TEST_F(Switches, EachTailWithAWindowRunsItsModeAndEndsWithItsCode)
+{
+    const std::string quoted = "C:\\Gyrelace test dir\\Gyre lace.scr";
+    CreateDirectoryA("C:\\Gyrelace test dir", nullptr);
+    ASSERT_TRUE(CopyFileA(SaverPath().c_str(), quoted.c_str(), FALSE));
+    // The scan itself is checked case by case natively; these are its ends.
+    const SwitchCase cases[] = {
+        {SaverCommand("/s"), Ends::OnAKey},
+        {"\"" + quoted + "\" -S", Ends::OnAKey, quoted},
+        {SaverCommand("/l   #"), Ends::WithItsHost},
+        {SaverCommand("/c:1234"), Ends::DialogOwned},
+        {SaverCommand(""), Ends::DialogUnowned},
+        // An unterminated quote swallows the switch: the dialog, with no owner.
+        {"\"" + SaverPath() + " /s", Ends::DialogUnowned},
+    };
+    for (const SwitchCase& c : cases) Run(c);
 }
 
-TEST_F(Switches, UnknownSwitchesAndMissingWindowsEndWithMinusOne)
+// The tails that end at once with no window, started together since none
+// waits for another: unknown switches and missing windows give -1, the
+// password change 0.
+TEST_F(Switches, TailsWithoutAWindowEndAtOnceWithTheirCodes)
 {
-    HostWindow host(200, 150);
     ASSERT_FALSE(IsWindow(reinterpret_cast<HWND>(1234)));
-    const std::vector<std::string> tails = {"/x", "/\ts", "1", "/p 1234", "/p", "/p 0", "/p:" + Number(host.Handle()),
-                                            "/l:" + Number(host.Handle())};
-    // Started together, as none depends on another; none ever shows a window.
+    HostWindow host(200, 150);
+    const std::string number = std::to_string(reinterpret_cast<UINT_PTR>(host.Handle()));
+    const std::vector<std::string> tails = {"/x", "/p 1234", "/p:" + number, "/a " + number};
+    const DWORD codes[] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu, 0};
     const auto runs = StartTogether(tails);
     bool windowSeen = false;
     PumpUntil(
@@ -53,59 +100,8 @@ TEST_F(Switches, UnknownSwitchesAndMissingWindowsEndWithMinusOne)
             return std::none_of(runs.begin(), runs.end(), [](const auto& run) { return run->Running(); });
         },
         StartLimitMs());
-    for (std::size_t i = 0; i < runs.size(); ++i) EXPECT_EQ(runs[i]->WaitExit(0), minusOne) << tails[i];
+    for (std::size_t i = 0; i < runs.size(); ++i) EXPECT_EQ(runs[i]->WaitExit(0), codes[i]) << tails[i];
     EXPECT_FALSE(windowSeen);
-}
-
-TEST_F(Switches, ChangingThePasswordEndsWithZero)
-{
-    HostWindow owner(100, 100);
-    for (const std::string& tail : {std::string("/a"), "/a " + Number(owner.Handle()), std::string("/a:1234")}) {
-        SaverRun run(SaverCommand(tail));
-        EXPECT_EQ(run.WaitExit(10000), 0u) << tail;
-    }
-}
-
-TEST_F(Switches, AQuotedProgramPathWithBlanksIsSkippedWhole)
-{
-    const std::string directory = "C:\\Gyrelace test dir";
-    const std::string program = directory + "\\Gyre lace.scr";
-    CreateDirectoryA(directory.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA(SaverPath().c_str(), program.c_str(), FALSE));
-
-    SaverRun run("\"" + program + "\" /s", program);
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PressKey(window);
-    EXPECT_EQ(run.WaitExit(5000), 0u);
-}
-
-// The dialog is found by its title; Cancel ends the mode with 0.
-void ExpectDialogOwnedBy(SaverRun& run, HWND owner, const std::string& what)
-{
-    HWND dialog = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, setupTitle)) != nullptr; }, 10000)) << what;
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner) << what;
-    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_EQ(run.WaitExit(5000), 0u) << what;
-}
-
-TEST_F(Switches, ConfigurationIsOwnedByTheForegroundWindowOnlyWithC)
-{
-    HostWindow foreground(100, 100);
-    SetForegroundWindow(foreground.Handle());
-    PumpFor(100);
-    for (const char* tail : {"/c", "/c:1234", "-C 77"}) {
-        SaverRun run(SaverCommand(tail));
-        ExpectDialogOwnedBy(run, foreground.Handle(), tail);
-    }
-    for (const char* tail : {"", "  ", "/ -"}) {
-        SaverRun run(SaverCommand(tail));
-        ExpectDialogOwnedBy(run, nullptr, std::string("tail '") + tail + "'");
-    }
-    // An unterminated quote swallows the switch: the dialog, with no owner.
-    SaverRun unterminated("\"" + SaverPath() + " /s", SaverPath());
-    ExpectDialogOwnedBy(unterminated, nullptr, "unterminated quote");
 }
 
 }  // namespace

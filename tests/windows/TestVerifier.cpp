@@ -1,7 +1,9 @@
 // A stand-in for the system's password component (PASSWORD.CPL), whose
 // answers the Wine tests script through HKCU\Software\GyrelaceTest:
-// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault.
-// It records where it was loaded from, each call and the owner window.
+// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault, and
+// "Pump" makes it keep the saver's messages flowing, as a real password
+// dialog does, until the test sets "Release". It records where it was
+// loaded from, each call, the owner window and the deepest nesting of calls.
 #include <windows.h>
 
 namespace {
@@ -15,17 +17,38 @@ HKEY OpenTestKey()
     return key;
 }
 
-DWORD ReadNumber(HKEY key, const char* name)
+DWORD ReadNumber(const char* name)
 {
     DWORD value = 0, size = sizeof value;
-    if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS) return 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
+        return 0;
+    }
     return value;
 }
 
-void WriteNumber(HKEY key, const char* name, DWORD value)
+void WriteNumber(const char* name, DWORD value)
 {
+    HKEY key = OpenTestKey();
     RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
 }
+
+// Dispatches whatever reaches this thread until the test releases it.
+void PumpUntilReleased()
+{
+    WriteNumber("Pumping", 1);
+    const DWORD start = GetTickCount();
+    while (ReadNumber("Release") == 0 && GetTickCount() - start < 60000) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+LONG depth = 0;
 
 }  // namespace
 
@@ -43,15 +66,15 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
 
 extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner)
 {
-    HKEY key = OpenTestKey();
-    WriteNumber(key, "Calls", ReadNumber(key, "Calls") + 1);
-    WriteNumber(key, "Owner", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(owner)));
-    const DWORD answer = ReadNumber(key, "Answer");
-    const bool crash = ReadNumber(key, "Crash") != 0;
-    RegCloseKey(key);
-    if (crash) {
+    ++depth;
+    WriteNumber("Calls", ReadNumber("Calls") + 1);
+    WriteNumber("Owner", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(owner)));
+    if (static_cast<DWORD>(depth) > ReadNumber("MaxDepth")) WriteNumber("MaxDepth", static_cast<DWORD>(depth));
+    if (ReadNumber("Crash") != 0) {
         volatile int* nowhere = nullptr;
         *nowhere = 1;
     }
-    return answer != 0;
+    if (ReadNumber("Pump") != 0) PumpUntilReleased();
+    --depth;
+    return ReadNumber("Answer") != 0;
 }

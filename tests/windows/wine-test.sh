@@ -4,6 +4,10 @@
 # display that is set (or a private Xvfb when none is).
 #   wine-test.sh --init                 create the prefix once and wait for it
 #   wine-test.sh PROGRAM [ARGUMENT...]  run a test program
+#   wine-test.sh --two-monitors PROGRAM [ARGUMENT...]
+#                                       run it on a desktop of two monitors: an
+#                                       X server of two screens (800x600, and
+#                                       640x480 to its right) nested in this one
 # The environment gives WINEPREFIX and GYRELACE_SCR_UNIX (the saver's path).
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
@@ -24,6 +28,8 @@ if [ "$1" = --init ]; then
     # Xvfb runs no window manager: let Wine manage no windows, or every
     # hidden full-screen window waits two seconds for a manager to answer.
     "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+    # Monitors come from Xinerama, which a nested X server can give several of.
+    "$WINELOADER" reg add 'HKCU\Software\Wine\X11 Driver' /v UseXRandR /t REG_SZ /d N /f >/dev/null
     # No debugger is installed, so the system's unhandled-exception filter
     # handles a fault itself instead of stopping in winedbg.
     aedebug='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
@@ -34,6 +40,27 @@ if [ "$1" = --init ]; then
 fi
 
 [ -f "$WINEPREFIX/system.reg" ] || { echo "wine-test: no prefix at $WINEPREFIX; run --init first" >&2; exit 1; }
+
+if [ "$1" = --two-monitors ]; then
+    shift
+    # The prefix's desktop belongs to the display it started on: start it
+    # afresh on the nested one, and again on this one afterwards.
+    "$WINESERVER" -k 2>/dev/null || true
+    "$WINESERVER" -w
+    number=$(mktemp)
+    Xephyr -displayfd 5 +xinerama -screen 800x600 -screen 640x480 -noreset -nolisten tcp 5>"$number" >/dev/null 2>&1 &
+    nested=$!
+    tries=0
+    until [ -s "$number" ] || [ $tries -ge 600 ]; do sleep 0.1; tries=$((tries + 1)); done
+    outer=$DISPLAY
+    DISPLAY=":$(cat "$number")" GYRELACE_TWO_MONITORS=1 "$0" "$@" && status=0 || status=$?
+    "$WINESERVER" -k 2>/dev/null || true
+    "$WINESERVER" -w
+    kill "$nested" 2>/dev/null || true
+    rm -f "$number"
+    DISPLAY=$outer
+    exit $status
+fi
 if [ -n "${GYRELACE_SCR_UNIX:-}" ]; then
     GYRELACE_SCR="Z:$(printf '%s' "$GYRELACE_SCR_UNIX" | tr / '\\')"
     export GYRELACE_SCR

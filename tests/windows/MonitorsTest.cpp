@@ -1,0 +1,72 @@
+// Two monitors (800x600 primary, 640x480 to its right, run on a nested
+// X server with two screens): the full-screen window covers both, each
+// draws its own figures exactly as the renderer's --monitors picture, a
+// window on the second monitor is hidden, a display change starts new
+// figures everywhere, and mouse travel on the second monitor closes. (The
+// strip below the second monitor is shown by none: it has no pixels to
+// capture, and the renderer's picture keeps it black.)
+#include <ctime>
+
+#include "tests/windows/Harness.h"
+#include "tests/windows/HostWindow.h"
+#include "tests/windows/Prediction.h"
+
+namespace {
+
+class Monitors : public SaverTest {
+protected:
+    void SetUp() override
+    {
+        SaverTest::SetUp();
+        if (GetSystemMetrics(SM_CMONITORS) != 2) GTEST_SKIP() << "needs a desktop of two monitors";
+        SetSetting("RadiusFactor", 0);
+        SetSetting("ImagesPerSec", 1000);
+        SetSetting("EndDelay", 5);
+        settings_.radiusFactor = 0.0;
+        settings_.timerInterval = 1;
+        settings_.endDelay = 5;
+    }
+
+    SaverSettings settings_;
+};
+
+TEST_F(Monitors, EachDrawsItsOwnFiguresOverTheWholeDesktopAndADisplayChangeStartsNewOnes)
+{
+    HostWindow other(200, 150);
+    SetWindowPos(other.Handle(), nullptr, 900, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartFullScreen(run);
+    ASSERT_NE(window, nullptr);
+    const auto after = static_cast<std::uint32_t>(std::time(nullptr));
+    RECT frame;
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(frame.top, 0);
+    EXPECT_EQ(frame.right, 1440);
+    EXPECT_EQ(frame.bottom, 600);
+    EXPECT_EQ(WindowFromPoint({950, 150}), window) << "the other window is hidden";
+
+    std::uint32_t seed = 0;
+    ASSERT_TRUE(WaitForPredictedPicture(settings_, before, after, 1, seed));
+
+    PostMessageA(window, WM_DISPLAYCHANGE, 24, MAKELPARAM(1440, 600));
+    const ScreenPicture second = PredictPicture(settings_, seed, 2);
+    EXPECT_TRUE(PumpUntil([&] { return CaptureScreen() == second; }, 30000)) << "every monitor starts a new figure";
+    EXPECT_TRUE(run.Running());
+    GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.right, 1440);
+}
+
+TEST_F(Monitors, TravelOnTheSecondMonitorCloses)
+{
+    SetCursorPos(1000, 200);
+    SaverRun run(SaverCommand("/s"));
+    HWND window = StartFullScreen(run);
+    ASSERT_NE(window, nullptr);
+    SetCursorPos(1003, 202);
+    PostMessageA(window, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(run.WaitExit(30000), 0u);
+}
+
+}  // namespace

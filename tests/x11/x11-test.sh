@@ -1,0 +1,135 @@
+#!/bin/bash
+# The xscreensaver display mode on a private Xvfb, driven from outside:
+#   modes   on the root window, in XSCREENSAVER_WINDOW, in another client's
+#           window (xev) and in its own: the screen equals gyrelace-render's
+#           picture; a resize starts the next figure at the new size; SIGTERM,
+#           q and a destroyed window end it as xscreensaver expects;
+#   daemon  run by the real xscreensaver daemon, activated and deactivated;
+#   panel   xscreensaver-settings reads gyrelace.xml without complaint.
+# usage: x11-test.sh modes|plain-modes|daemon|panel GYRELACE RENDER GYRELACE_XML
+set -euo pipefail
+what=$1 gyrelace=$2 render=$3 xml=$4
+work=$(mktemp -d)
+chmod 755 "$work"  # the daemon and the panel run as nobody
+pids=()
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Repeats a command until it succeeds, for at most LIMIT seconds.
+wait_for() {
+    local limit=$1 start=$SECONDS; shift
+    until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
+}
+
+# plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
+xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
+Xvfb -displayfd 3 -noreset "${xvfb[@]}" 3>"$work/display" 2>/dev/null & pids+=($!)
+wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$work/display")
+# A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
+quick="--points-per-second 1000 --completion-delay 60"
+
+# True when window $1, outside xev's own inner window when $3 says so,
+# shows exactly the picture $2.
+shows() {
+    import -silent -window "$1" "$work/screen.png" 2>/dev/null || return 1
+    local crop=(); [[ $3 == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
+    convert "$work/screen.png" "${crop[@]}" "$work/a.png" && convert "$2" "${crop[@]}" "$work/b.png"
+    [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
+}
+gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
+start_xev() {
+    xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
+    xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
+}
+# Runs `gyrelace $args` with the case's seed.
+start_gyrelace() {
+    "$gyrelace" $args --seed "$seed" $quick 2>"$work/err" & pid=$!; pids+=($pid)
+    [[ $window == own ]] && window=$(timeout 30 xdotool search --sync --name '^Gyrelace$' | head -1)
+    return 0
+}
+# Waits until $window shows gyrelace-render's picture of $figures figures
+# at $size for the same seed and settings.
+expect_picture() {
+    "$render" --seed "$seed" --size "$size" --figures "$figures" $settings $quick --out "$work/want.png"
+    wait_for 60 shows "$window" "$work/want.png" "$mask" || fail "$case: the screen is not gyrelace-render's picture"
+}
+# Waits for gyrelace to end with status $1 and nothing on stderr.
+ended() {
+    local status=0; wait "$pid" || status=$?
+    (( status == $1 )) || fail "$case: ended with status $status, not $1"
+    [[ ! -s $work/err ]] || fail "$case: stderr: $(cat "$work/err")"
+}
+
+modes() {
+    while read -r case target seed settings ending; do
+        [[ $case == \#* ]] && continue
+        settings=${settings//,/ } mask=- size=1024x768 window=root figures=1
+        case $target in
+        root) args="-root $settings" ;;
+        own) args="-window $settings" window=own size=800x600 ;;
+        saver-window | window-id) start_xev; window=$xev_window mask=xev size=320x200 ;;&
+        saver-window) args="--root $settings"; export XSCREENSAVER_WINDOW=$xev_window ;;
+        window-id) args="--root --window-id $(printf 0x%x "$xev_window") $settings" ;;
+        esac
+        start_gyrelace; expect_picture
+        case $ending in
+        sigterm) kill -TERM "$pid"; ended 143 ;;
+        q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
+        resize) xdotool windowsize "$window" 500 400
+            size=500x400 figures=2 expect_picture ;;&
+        destroy | resize) kill "$xev_pid"; ended 0 ;;
+        esac
+        unset XSCREENSAVER_WINDOW; echo "ok $case"
+    done <<'CASES'
+root-default   root          13  --set,ZoomOption=0x3FE                                    sigterm
+root-joined    root          7   --object-size,0,--connect-dots                            sigterm
+saver-window   saver-window  21  --square,--no-circle,--clockwise,--colour-low             destroy
+window-id      window-id     9   --object-size,20,--set,ObjectShape=0x1FE,--connect-dots   resize
+own-window     own           4   --star8,--zoom-high,--zoom-2-phase,--anticlockwise        q
+CASES
+}
+
+# The daemon and the panel refuse to run display modes as root.
+as_nobody() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work/home" PATH="$work:$PATH" "$@"; }
+# $1: the display mode's command line in .xscreensaver.
+setup_home() {
+    mkdir "$work/home" && cp "$gyrelace" "$work/gyrelace"
+    printf '%s\n' "mode: one" "selected: 0" "lock: False" "fade: False" "unfade: False" "splash: False" \
+        "dpmsEnabled: False" "timeout: 8:00:00" "programs: $work/gyrelace $1" >"$work/home/.xscreensaver"
+    chown -R 65534:65534 "$work/home"
+}
+
+daemon() {
+    setup_home "--root --seed 5 $quick"
+    as_nobody xscreensaver -verbose >"$work/daemon.log" 2>&1 & pids+=($!)
+    wait_for 60 as_nobody xscreensaver-command --version >/dev/null 2>&1 || fail "the daemon does not answer"
+    as_nobody xscreensaver-command --activate >/dev/null
+    wait_for 60 pgrep -f "^$work/gyrelace" >/dev/null || fail "the daemon started no gyrelace"
+    pid=$(pgrep -f "^$work/gyrelace")
+    case=daemon seed=5 size=1024x768 figures=1 settings= window=root mask=- expect_picture
+    as_nobody xscreensaver-command --deactivate >/dev/null
+    wait_for 60 gone "$pid" || fail "gyrelace outlived the deactivation"
+    as_nobody xscreensaver-command --exit >/dev/null
+    ! grep -E "exited abnormally|unexpectedly terminated" "$work/daemon.log" || fail "the daemon saw a crash"
+    echo "ok daemon"
+}
+
+# Inside a private mount namespace, the config folder is a copy holding
+# gyrelace.xml too; the panel opens with gyrelace selected, finds a control
+# for each option of its command line and starts its preview.
+panel() {
+    setup_home "--root --object-size 20 --square --no-still --clockwise --colour-low --zoom-2-phase"
+    mkdir "$work/config" && cp /usr/share/xscreensaver/config/*.xml "$xml" "$work/config/"
+    unshare -m sh -c 'mount --bind "$1/config" /usr/share/xscreensaver/config && shift && exec "$@"' sh "$work" \
+        setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$work/home" xscreensaver-settings --debug \
+        >"$work/panel.log" 2>&1 & pids+=($!)
+    wait_for 60 grep -q "reading /usr/share/xscreensaver/config/gyrelace.xml" "$work/panel.log" ||
+        fail "the panel did not read gyrelace.xml"
+    wait_for 60 grep -q "forked .*(gyrelace)" "$work/panel.log" || fail "the panel's preview did not start gyrelace"
+    ! grep -E "WARNING|is required|is not a valid" "$work/panel.log" || fail "the panel complained"
+    echo "ok panel"
+}
+
+"$what"

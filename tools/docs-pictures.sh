@@ -1,0 +1,16 @@
+#!/bin/sh
+# Draws the README's pictures with gyrelace-render, whose pictures are what
+# the saver's screen shows: two figures with every shape, rotation and zoom
+# allowed, and a desktop of two monitors side by side.
+set -eu
+cd "$(dirname "$0")/.."
+cmake --preset native >/dev/null
+cmake --build --preset native --target gyrelace-render >/dev/null
+render=build/native/gyrelace-render
+for seed in 13 14; do
+    $render --seed $seed --size 960x540 --set ObjectShape=0x1FE --set ObjectRotation=0xE --set ZoomOption=0x3FE \
+        --set RadiusFactor=10 --out docs/figures-seed-$seed.png
+done
+$render --seed 21 --monitors 800x450+0+0,640x480+800+0 --set ObjectShape=0x1FE --set ObjectRotation=0xE \
+    --set RadiusFactor=10 --out docs/two-monitors.png
+echo "pictures written to docs/"

@@ -1,0 +1,65 @@
+// gyrelace: the Gyrelace figures as an xscreensaver display mode, in the
+// window xscreensaver hands it, on the root window or in a window of its own.
+#include <X11/Xlib.h>
+
+#include <csignal>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <string>
+
+#include "anim/AnimationDriver.h"
+#include "settings/SettingOptions.h"
+#include "x11/DisplayLoop.h"
+#include "x11/DisplayOptions.h"
+#include "x11/TargetWindow.h"
+#include "x11/XErrors.h"
+
+namespace {
+
+// xscreensaver ends a display mode with SIGTERM and expects it to die of it:
+// keep the default action even when the parent left it ignored or blocked.
+void KeepDefaultTermination()
+{
+    std::signal(SIGTERM, SIG_DFL);
+    sigset_t term;
+    sigemptyset(&term);
+    sigaddset(&term, SIGTERM);
+    sigprocmask(SIG_UNBLOCK, &term, nullptr);
+}
+
+int Fail(int status, const std::string& error)
+{
+    std::fprintf(stderr, "gyrelace: %s\n", error.c_str());
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    DisplayOptions options;
+    std::string error;
+    if (!ParseDisplayOptions(argc, argv, options, error)) return Fail(2, error);
+    if (options.help) {
+        std::fputs(displayUsage, stdout);
+        std::fputs(setOptionUsage, stdout);
+        std::fputs(settingOptionUsage, stdout);
+        return 0;
+    }
+    KeepDefaultTermination();
+
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) return Fail(1, std::string("cannot open the display '") + XDisplayName(nullptr) + "'");
+    TargetWindow target;
+    if (!ChooseWindow(display, options, target, error)) return Fail(1, error);
+    EndQuietlyWhenWindowGone();
+
+    auto animation = std::make_unique<Animation>();
+    animation->settings = options.settings;
+    StartAnimation(*animation, options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    const int status = RunDisplayLoop(display, target, *animation, error);
+    if (status != 0) return Fail(status, error);
+    XCloseDisplay(display);
+    return 0;
+}
