@@ -111,24 +111,14 @@ int CountSaverWindows(const char* title)
 
 void WriteValue(const char* keyPath, const char* name, DWORD type, const void* data, DWORD size)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, keyPath, name, type, data, size);
 }
 
 void ResetSaverRegistry()
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "software\\wexmoor");
     RegDeleteTreeA(HKEY_CURRENT_USER, testKey);
-    HKEY desktop;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, desktopKey, 0, KEY_ALL_ACCESS, &desktop) == ERROR_SUCCESS) {
-        RegDeleteValueA(desktop, "ScreenSaveUsePassword");
-        RegCloseKey(desktop);
-    }
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
 }
 
 void SetSetting(const char* name, DWORD value) { WriteValue(settingsPath, name, REG_DWORD, &value, sizeof value); }
@@ -145,9 +135,7 @@ DWORD StoredSetting(const char* name)
 DWORD ReadTestNumber(const char* name)
 {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
-        return 0;
-    }
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
@@ -155,7 +143,7 @@ std::string ReadTestText(const char* name)
 {
     char text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return {};
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size);
     return text;
 }
 

@@ -10,27 +10,16 @@ namespace {
 
 constexpr const char* testKey = "Software\\GyrelaceTest";
 
-HKEY OpenTestKey()
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, testKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    return key;
-}
-
 DWORD ReadNumber(const char* name)
 {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
-        return 0;
-    }
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
 void WriteNumber(const char* name, DWORD value)
 {
-    HKEY key = OpenTestKey();
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, testKey, name, REG_DWORD, &value, sizeof value);
 }
 
 // Dispatches whatever reaches this thread until the test releases it.
@@ -57,9 +46,7 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
     if (reason == DLL_PROCESS_ATTACH) {
         char path[MAX_PATH] = {};
         GetModuleFileNameA(module, path, MAX_PATH);
-        HKEY key = OpenTestKey();
-        RegSetValueExA(key, "LoadedFrom", 0, REG_SZ, reinterpret_cast<const BYTE*>(path), lstrlenA(path) + 1);
-        RegCloseKey(key);
+        RegSetKeyValueA(HKEY_CURRENT_USER, testKey, "LoadedFrom", REG_SZ, path, lstrlenA(path) + 1);
     }
     return TRUE;
 }
