@@ -1,6 +1,7 @@
 // A stand-in for the system's password component (PASSWORD.CPL), whose
 // answers the Wine tests script through HKCU\Software\GyrelaceTest:
-// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault, and
+// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault (2:
+// on a thread of its own), and
 // "Pump" makes it keep the saver's messages flowing, as a real password
 // dialog does, until the test sets "Release". It records where it was
 // loaded from, each call, the owner window and the deepest nesting of calls.
@@ -39,6 +40,13 @@ void PumpUntilReleased()
 
 LONG depth = 0;
 
+DWORD WINAPI Fault(void*)
+{
+    volatile int* nowhere = nullptr;
+    *nowhere = 1;
+    return 0;
+}
+
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
@@ -57,10 +65,8 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner)
     WriteNumber("Calls", ReadNumber("Calls") + 1);
     WriteNumber("Owner", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(owner)));
     if (static_cast<DWORD>(depth) > ReadNumber("MaxDepth")) WriteNumber("MaxDepth", static_cast<DWORD>(depth));
-    if (ReadNumber("Crash") != 0) {
-        volatile int* nowhere = nullptr;
-        *nowhere = 1;
-    }
+    if (ReadNumber("Crash") == 1) Fault(nullptr);
+    if (ReadNumber("Crash") == 2) WaitForSingleObject(CreateThread(nullptr, 0, Fault, nullptr, 0, nullptr), INFINITE);
     if (ReadNumber("Pump") != 0) PumpUntilReleased();
     --depth;
     return ReadNumber("Answer") != 0;
