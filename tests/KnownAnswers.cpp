@@ -103,16 +103,8 @@ RenderOptions Parse(const char* arguments)
 TEST(KnownAnswers, EveryRowDrawsItsDigests)
 {
     for (const KnownAnswer& row : knownAnswers) {
-        const RenderOptions options = Parse(row.arguments);
-        FigureRequest request;
-        request.seed = options.seed;
-        request.width = options.width;
-        request.height = options.height;
-        request.monitors = options.monitors;
-        request.figures = options.figures;
-        request.settings = options.settings;
         DigestSink digests;
-        ASSERT_TRUE(RecordFigures(request, digests));
+        ASSERT_TRUE(RecordFigures(RequestOf(Parse(row.arguments)), digests));
         EXPECT_EQ(digests.trace, row.trace) << std::hex << "trace of " << row.arguments << ": 0x" << digests.trace;
         EXPECT_EQ(digests.ops, row.ops) << std::hex << "ops of " << row.arguments << ": 0x" << digests.ops;
     }

@@ -132,6 +132,18 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
 
 }  // namespace
 
+FigureRequest RequestOf(const RenderOptions& options)
+{
+    FigureRequest request;
+    request.seed = options.seed;
+    request.width = options.width;
+    request.height = options.height;
+    request.monitors = options.monitors;
+    request.figures = options.figures;
+    request.settings = options.settings;
+    return request;
+}
+
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
     bool sizeGiven = false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "anim/OffsetSurface.h"
+#include "tools/RecordFigures.h"
 #include "settings/SaverSettings.h"
 
 inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
@@ -30,6 +31,9 @@ struct RenderOptions {
 // Reads argv[1..argc-1]. On bad input returns false with a one-line error
 // naming the problem; nothing has been opened or written then.
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error);
+
+// What the options ask the figure loop to draw.
+FigureRequest RequestOf(const RenderOptions& options);
 
 // The usage text: renderUsage, setOptionUsage, settingOptionUsage, renderOutputUsage.
 extern const char* const renderUsage;

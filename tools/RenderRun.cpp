@@ -85,13 +85,6 @@ int RunRender(const RenderOptions& options, std::string& error)
 {
     FileOutputs outputs(error);
     if (!outputs.Open(options)) return 1;
-    FigureRequest request;
-    request.seed = options.seed;
-    request.width = options.width;
-    request.height = options.height;
-    request.monitors = options.monitors;
-    request.figures = options.figures;
-    request.settings = options.settings;
-    if (!RecordFigures(request, outputs)) return 1;
+    if (!RecordFigures(RequestOf(options), outputs)) return 1;
     return outputs.Finish() ? 0 : 1;
 }

@@ -191,15 +191,10 @@ protected:
 
     void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
 
-    DWORD PressOk()
+    // Presses OK or Cancel; the mode's exit code.
+    DWORD Press(int button)
     {
-        PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDOK)));
-        return run_->WaitExit(30000);
-    }
-
-    DWORD PressCancel()
-    {
-        PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDCANCEL)));
+        PostMessageA(dialog_, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(Item(button)));
         return run_->WaitExit(30000);
     }
 
@@ -279,7 +274,7 @@ TEST_F(Dialog, LiveControlsMatchTheTableWithTheirPositions)
     }
     EXPECT_EQ(control, nullptr) << "no control beyond the table";
     DestroyWindow(local);
-    EXPECT_EQ(PressCancel(), 0u);
+    EXPECT_EQ(Press(IDCANCEL), 0u);
 }
 
 // One step of a session: type text into a field (and expect a warning with
@@ -350,11 +345,11 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
             EXPECT_EQ(Focus(), focused) << "the focus stays where it was";
         }
         if (!session.ok) {
-            EXPECT_EQ(PressCancel(), 0u);
+            EXPECT_EQ(Press(IDCANCEL), 0u);
             EXPECT_EQ(SettingsSnapshot(), before);
             continue;
         }
-        EXPECT_EQ(PressOk(), 1u);
+        EXPECT_EQ(Press(IDOK), 1u);
         for (const auto& [name, value] : session.storedAfter) EXPECT_EQ(StoredSetting(name), value) << name;
     }
 }
@@ -431,7 +426,7 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndTheSaverRunsOnThem)
         EXPECT_EQ(CheckedIds(), c.checked);
         EXPECT_EQ(Focus(), Item(IDOK));
         EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
-        EXPECT_EQ(PressCancel(), 0u);
+        EXPECT_EQ(Press(IDCANCEL), 0u);
 
         SaverRun saver(SaverCommand("/s"));
         HWND window = StartFullScreen(saver);

@@ -39,27 +39,23 @@ std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::stri
 {
     struct Start {
         std::string commandLine;
-        std::unique_ptr<SaverRun> run;
-        static DWORD WINAPI Thread(void* data)
-        {
-            auto* start = static_cast<Start*>(data);
-            start->run = std::make_unique<SaverRun>(start->commandLine);
-            return 0;
-        }
+        std::unique_ptr<SaverRun>* run;
     };
-    std::vector<Start> starts(arguments.size());
+    std::vector<std::unique_ptr<SaverRun>> runs(arguments.size());
+    std::vector<Start> starts;
+    for (std::size_t i = 0; i < runs.size(); ++i) starts.push_back({SaverCommand(arguments[i]), &runs[i]});
     std::vector<HANDLE> threads;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        starts[i].commandLine = SaverCommand(arguments[i]);
-        threads.push_back(CreateThread(nullptr, 0, Start::Thread, &starts[i], 0, nullptr));
+    for (Start& start : starts) {
+        const auto thread = [](void* data) -> DWORD {
+            auto* s = static_cast<Start*>(data);
+            *s->run = std::make_unique<SaverRun>(s->commandLine);
+            return 0;
+        };
+        threads.push_back(CreateThread(nullptr, 0, thread, &start, 0, nullptr));
     }
     const auto count = static_cast<DWORD>(threads.size());
     PumpUntil([&] { return WaitForMultipleObjects(count, threads.data(), TRUE, 0) == WAIT_OBJECT_0; }, INFINITE);
-    std::vector<std::unique_ptr<SaverRun>> runs;
-    for (std::size_t i = 0; i < starts.size(); ++i) {
-        CloseHandle(threads[i]);
-        runs.push_back(std::move(starts[i].run));
-    }
+    for (HANDLE thread : threads) CloseHandle(thread);
     return runs;
 }
 
@@ -142,24 +138,14 @@ int CountSaverWindows(const char* title)
 
 void WriteValue(const char* keyPath, const char* name, DWORD type, const void* data, DWORD size)
 {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
-        return;
-    }
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, keyPath, name, type, data, size);
 }
 
 void ResetSaverRegistry()
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, "software\\wexmoor");
     RegDeleteTreeA(HKEY_CURRENT_USER, testKey);
-    HKEY desktop;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, desktopKey, 0, KEY_ALL_ACCESS, &desktop) == ERROR_SUCCESS) {
-        RegDeleteValueA(desktop, "ScreenSaveUsePassword");
-        RegCloseKey(desktop);
-    }
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
 }
 
 void SetSetting(const char* name, DWORD value) { WriteValue(settingsPath, name, REG_DWORD, &value, sizeof value); }
@@ -176,9 +162,7 @@ DWORD StoredSetting(const char* name)
 DWORD ReadTestNumber(const char* name)
 {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
-        return 0;
-    }
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
@@ -186,7 +170,7 @@ std::string ReadTestText(const char* name)
 {
     char text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) return {};
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size);
     return text;
 }
 

@@ -1,6 +1,7 @@
 // A stand-in for the system's password component (PASSWORD.CPL), whose
 // answers the Wine tests script through HKCU\Software\GyrelaceTest:
-// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault, and
+// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault (2:
+// on a thread of its own), and
 // "Pump" makes it keep the saver's messages flowing, as a real password
 // dialog does, until the test sets "Release". It records where it was
 // loaded from, each call, the owner window and the deepest nesting of calls.
@@ -10,27 +11,16 @@ namespace {
 
 constexpr const char* testKey = "Software\\GyrelaceTest";
 
-HKEY OpenTestKey()
-{
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, testKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    return key;
-}
-
 DWORD ReadNumber(const char* name)
 {
     DWORD value = 0, size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
-        return 0;
-    }
+    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
 void WriteNumber(const char* name, DWORD value)
 {
-    HKEY key = OpenTestKey();
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    RegSetKeyValueA(HKEY_CURRENT_USER, testKey, name, REG_DWORD, &value, sizeof value);
 }
 
 // Dispatches whatever reaches this thread until the test releases it.
@@ -50,6 +40,13 @@ void PumpUntilReleased()
 
 LONG depth = 0;
 
+DWORD WINAPI Fault(void*)
+{
+    volatile int* nowhere = nullptr;
+    *nowhere = 1;
+    return 0;
+}
+
 }  // namespace
 
 BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
@@ -57,9 +54,7 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID)
     if (reason == DLL_PROCESS_ATTACH) {
         char path[MAX_PATH] = {};
         GetModuleFileNameA(module, path, MAX_PATH);
-        HKEY key = OpenTestKey();
-        RegSetValueExA(key, "LoadedFrom", 0, REG_SZ, reinterpret_cast<const BYTE*>(path), lstrlenA(path) + 1);
-        RegCloseKey(key);
+        RegSetKeyValueA(HKEY_CURRENT_USER, testKey, "LoadedFrom", REG_SZ, path, lstrlenA(path) + 1);
     }
     return TRUE;
 }
@@ -70,10 +65,8 @@ extern "C" __declspec(dllexport) BOOL WINAPI VerifyScreenSavePwd(HWND owner)
     WriteNumber("Calls", ReadNumber("Calls") + 1);
     WriteNumber("Owner", static_cast<DWORD>(reinterpret_cast<UINT_PTR>(owner)));
     if (static_cast<DWORD>(depth) > ReadNumber("MaxDepth")) WriteNumber("MaxDepth", static_cast<DWORD>(depth));
-    if (ReadNumber("Crash") != 0) {
-        volatile int* nowhere = nullptr;
-        *nowhere = 1;
-    }
+    if (ReadNumber("Crash") == 1) Fault(nullptr);
+    if (ReadNumber("Crash") == 2) WaitForSingleObject(CreateThread(nullptr, 0, Fault, nullptr, 0, nullptr), INFINITE);
     if (ReadNumber("Pump") != 0) PumpUntilReleased();
     --depth;
     return ReadNumber("Answer") != 0;
