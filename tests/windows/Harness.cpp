@@ -37,10 +37,7 @@ std::string SaverCommand(const std::string& arguments) { return "\"" + SaverPath
 
 std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments)
 {
-    struct Start {
-        std::string commandLine;
-        std::unique_ptr<SaverRun>* run;
-    };
+    using Start = std::pair<std::string, std::unique_ptr<SaverRun>*>;  // a command line, where its run goes
     std::vector<std::unique_ptr<SaverRun>> runs(arguments.size());
     std::vector<Start> starts;
     for (std::size_t i = 0; i < runs.size(); ++i) starts.push_back({SaverCommand(arguments[i]), &runs[i]});
@@ -48,7 +45,7 @@ std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::stri
     for (Start& start : starts) {
         const auto thread = [](void* data) -> DWORD {
             auto* s = static_cast<Start*>(data);
-            *s->run = std::make_unique<SaverRun>(s->commandLine);
+            *s->second = std::make_unique<SaverRun>(s->first);
             return 0;
         };
         threads.push_back(CreateThread(nullptr, 0, thread, &start, 0, nullptr));

@@ -46,9 +46,8 @@ private:
     HANDLE process_ = nullptr;
 };
 
-// Starts the saver with each of these arguments at once, each from a thread
-// of its own: Wine's CreateProcess returns only when the new process has
-// loaded, which takes minutes where the 32-bit loader is emulated.
+// Starts the saver with each of these arguments at once, from threads: Wine's
+// CreateProcess returns when the new process has loaded (minutes if emulated).
 std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments);
 
 // The saver's top-level window with this title, or a child of parent,

@@ -1,6 +1,5 @@
 // The command line as the desktop's screen-saver host gives it: a table of
-// command lines, each with the mode it runs and how that mode ends, and the
-// tails that end at once with their exit codes.
+// command lines with the mode each runs and how it ends, windowed or at once.
 #include <string>
 #include <vector>
 
@@ -81,9 +80,8 @@ TEST_F(Switches, EachTailWithAWindowRunsItsModeAndEndsWithItsCode)
     for (const SwitchCase& c : cases) Run(c);
 }
 
-// The tails that end at once with no window, started together since none
-// waits for another: unknown switches and missing windows give -1, the
-// password change 0.
+// Started together, as none waits for another: unknown switches and missing
+// windows give -1, the password change 0.
 TEST_F(Switches, TailsWithoutAWindowEndAtOnceWithTheirCodes)
 {
     ASSERT_FALSE(IsWindow(reinterpret_cast<HWND>(1234)));

@@ -1,7 +1,7 @@
 #!/bin/sh
-# Runs one program of the Wine tests under 64-bit Wine (which hands a 32-bit
-# program to Wine's 32-bit loader), in the build tree's own prefix, on the X
-# display that is set (or a private Xvfb when none is).
+# Runs one program of the Wine tests under 64-bit Wine (a 32-bit one it hands
+# on to the 32-bit loader), in the build tree's own prefix, on the X display
+# that is set (or a private Xvfb when none is).
 #   wine-test.sh --init                 create the prefix once and wait for it
 #   wine-test.sh PROGRAM [ARGUMENT...]  run a test program
 #   wine-test.sh --two-monitors PROGRAM [ARGUMENT...]
@@ -12,7 +12,7 @@
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Debian's wine launcher would pick the 32-bit loader whenever wine32 is there.
+# Not Debian's wine launcher, which picks the 32-bit loader once it is there.
 export WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
 
 if [ -z "${DISPLAY:-}" ]; then
