@@ -86,6 +86,8 @@ SaverRun::SaverRun(const std::string& commandLine, const std::string& program, c
     if (CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
+    } else {
+        startError_ = GetLastError();
     }
 }
 
@@ -285,7 +287,7 @@ void SaverTest::DrawBusily()
 
 HWND SaverTest::StartFullScreen(SaverRun& run)
 {
-    EXPECT_TRUE(run.Started());
+    EXPECT_TRUE(run.Started()) << "CreateProcess failed with error " << run.StartError();
     HWND window = WaitForSaverWindow("Screen Saver");
     EXPECT_NE(window, nullptr);
     return window;

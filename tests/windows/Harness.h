@@ -38,12 +38,16 @@ public:
     SaverRun& operator=(const SaverRun&) = delete;
 
     bool Started() const { return process_ != nullptr; }
+    // Why CreateProcess failed: Wine returns only once the new process has
+    // loaded, and fails when it died on the way.
+    DWORD StartError() const { return startError_; }
     // The exit code, or stillRunning when it has not ended within the time.
     DWORD WaitExit(DWORD timeoutMs);
     bool Running();
 
 private:
     HANDLE process_ = nullptr;
+    DWORD startError_ = 0;
 };
 
 // Starts the saver with each of these arguments at once, from threads: Wine's
