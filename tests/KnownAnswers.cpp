@@ -22,6 +22,7 @@
 #include "anim/AnimationDriver.h"
 #include "anim/Curves.h"
 #include "anim/FigureChoices.h"
+#include "anim/RecordingSurface.h"
 #include "tools/RecordFigures.h"
 #include "tools/RenderOptions.h"
 
@@ -125,16 +126,7 @@ TEST(KnownAnswers, CurvePairExclusions)
 // and step mode, the radius-0 styles and the colour floor.
 std::set<std::string> Coverage(const RenderOptions& options)
 {
-    class Nowhere final : public DrawingSurface {
-        void SelectPen(std::uint32_t) override {}
-        void MoveTo(int, int) override {}
-        void LineTo(int, int) override {}
-        void SetPixel(int, int, std::uint32_t) override {}
-        void Arc(int, int, int, int, int, int, int, int) override {}
-        void Erase() override {}
-        void ClipTo(int, int, int, int) override {}
-        void Unclip() override {}
-    } nowhere;
+    RecordingSurface nowhere;
     auto animation = std::make_unique<Animation>();
     animation->settings = options.settings;
     const MonitorArea area = options.monitors.empty() ? MonitorArea{0, 0, options.width, options.height}
@@ -155,6 +147,7 @@ std::set<std::string> Coverage(const RenderOptions& options)
         while (!DrawNextPoint(*animation, nowhere).figureComplete) {
         }
         BeginNextFigure(*animation);
+        nowhere.log.clear();
     }
     return labels;
 }

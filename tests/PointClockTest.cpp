@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "anim/AnimationDriver.h"
-#include "tests/CaptureSurface.h"
+#include "anim/RecordingSurface.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ std::unique_ptr<Animation> Started(std::int32_t endDelay)
 }
 
 // Wakes every millisecond from `now` until the figure is done; returns when.
-std::uint32_t FinishFigure(Animation& animation, CaptureSurface& surface, std::uint32_t now)
+std::uint32_t FinishFigure(Animation& animation, RecordingSurface& surface, std::uint32_t now)
 {
     while (!FigureComplete(animation.figure)) {
         if (AdvanceAnimation(animation, surface, ++now).nextFigureBegun) break;
@@ -73,11 +73,11 @@ TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
     } cases[] = {{3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};
     for (const auto& c : cases) {
         auto animation = Started(c.endDelay);
-        CaptureSurface surface;
+        RecordingSurface surface;
         const std::uint32_t done = FinishFigure(*animation, surface, 0x7FFFFF00u);
-        const std::size_t drawn = surface.ops.size();
+        const std::size_t drawn = surface.log.size();
         if (c.heldFor == 0) {
-            EXPECT_EQ(surface.ops.back().name, "erase") << c.endDelay;
+            EXPECT_TRUE(surface.log.ends_with("erase\n")) << c.endDelay;
             EXPECT_EQ(animation->figure.pointIndex, 0);
             continue;
         }
@@ -87,13 +87,13 @@ TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
             EXPECT_EQ(step.wakeAfter, c.heldFor - at) << c.endDelay;
             EXPECT_FALSE(step.nextFigureBegun);
         }
-        EXPECT_EQ(surface.ops.size(), drawn);
+        EXPECT_EQ(surface.log.size(), drawn);
         // A close refused during the delay keeps its end.
         EXPECT_EQ(ResumeAnimation(*animation, done + 10), c.heldFor - 10);
         const ClockStep step = AdvanceAnimation(*animation, surface, done + c.heldFor);
         EXPECT_TRUE(step.nextFigureBegun);
         EXPECT_EQ(step.wakeAfter, 1u) << "the next figure's first point one interval later";
-        EXPECT_EQ(surface.ops.back().name, "erase");
+        EXPECT_TRUE(surface.log.ends_with("erase\n"));
         EXPECT_EQ(animation->figure.pointIndex, 0);
     }
 }
@@ -102,7 +102,7 @@ TEST(PointClock, AfterAHoldTheNextPointIsOneIntervalAway)
 {
     auto animation = Started(1);
     animation->settings.timerInterval = 20;
-    CaptureSurface surface;
+    RecordingSurface surface;
     AdvanceAnimation(*animation, surface, 0);
     AdvanceAnimation(*animation, surface, 20);
     EXPECT_EQ(ResumeAnimation(*animation, 9000), 20u);  // a password dialog held it for 9 s
