@@ -53,10 +53,8 @@ void LayOutDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
     desktop.seed = seed;
     desktop.count = OrderAreas(areas, count, primary, ordered);
     for (int i = 0; i < desktop.count; ++i) {
-        MonitorAnimation& monitor = desktop.monitors[i];
-        monitor.animation.settings = settings;
-        StartAnimation(monitor.animation, MonitorSeed(seed, i));
-        Place(monitor, ordered[i], settings);
+        StartAnimation(desktop.monitors[i].animation, MonitorSeed(seed, i));
+        Place(desktop.monitors[i], ordered[i], settings);
     }
 }
 
@@ -71,7 +69,6 @@ void ChangeDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
         if (i < previous) {
             BeginNextFigure(monitor.animation);
         } else {
-            monitor.animation.settings = settings;
             StartAnimation(monitor.animation, MonitorSeed(desktop.seed, i));
         }
         Place(monitor, ordered[i], settings);
