@@ -182,14 +182,6 @@ bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::
     return true;
 }
 
-bool ApplySetOption(const std::string& assignment, SaverSettings& settings, std::string& error)
-{
-    StoredNumbers numbers = StoredNumbersOf(settings);
-    if (!ApplySetOption(assignment, numbers, error)) return false;
-    ApplyStoredNumbers(settings, numbers);
-    return true;
-}
-
 SettingOptionKind FindSettingOption(const std::string& name)
 {
     bool negated;

@@ -29,7 +29,6 @@ void ApplyStoredNumbers(SaverSettings& settings, const StoredNumbers& numbers);
 // case) or a short alias (size, rate, connect, shape, rotation, colour,
 // zoom, delay). False with a one-line error naming the problem.
 bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::string& error);
-bool ApplySetOption(const std::string& assignment, SaverSettings& settings, std::string& error);
 
 // The setting options, named without their dashes: "set" (NAME=VALUE), a
 // number ("object-size 29"), or a switch ("square", "no-square").
