@@ -1,6 +1,6 @@
-// gyrelace-render's command line: what it accepts, what it refuses, and
-// that a refused command leaves files alone and a seed always gives the
-// same bytes.
+// gyrelace-render's command line: what it accepts, what it and the display
+// mode's refuse, and that a refused command leaves files alone and a seed
+// always gives the same bytes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tools/RenderOptions.h"
+#include "x11/DisplayOptions.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ TEST(RenderOptions, AcceptsEachOptionInBothSpellings)
     EXPECT_TRUE(o.monitors[1].left == 0 && o.monitors[1].top == 100 && o.monitors[1].height == 480);
 }
 
-TEST(RenderOptions, RefusesBadInputNamingTheProblem)
+// Rows starting "gyrelace" are the display mode's, the others the renderer's.
+TEST(CommandLines, RefuseBadInputNamingTheProblem)
 {
     struct Case {
         std::vector<const char*> args;
@@ -73,11 +75,25 @@ TEST(RenderOptions, RefusesBadInputNamingTheProblem)
         {{"--monitors", "800x600+0+0,", "--ops", "x"}, "--monitors: ''"},
         {{"--monitors", "40000x10+0+0,40000x10+40000+0", "--ops", "x"}, "wider"},
         {{"--size", "10x10", "--monitors", "8x8+0+0", "--ops", "x"}, "cannot both"},
+        {{"gyrelace", "root"}, "unknown option 'root'"},
+        {{"gyrelace", "--no-colour-low"}, "unknown option '--no-colour-low'"},
+        {{"gyrelace", "--window-id"}, "--window-id needs a value"},
+        {{"gyrelace", "--window-id", "0"}, "--window-id: '0' is no window id"},
+        {{"gyrelace", "--window-id", "0x1G"}, "--window-id"},
+        {{"gyrelace", "--seed", "4294967296"}, "--seed"},
+        {{"gyrelace", "--object-size", "501"}, "--object-size: '501' is not a whole number of 0..500"},
+        {{"gyrelace", "--points-per-second", "0"}, "of 1..1000"},
+        {{"gyrelace", "--completion-delay", "-1"}, "of 0..60"},
+        {{"gyrelace", "--square=1"}, "--square takes no value"},
     };
     for (const Case& c : cases) {
-        RenderOptions o;
+        RenderOptions render;
+        DisplayOptions display;
         std::string error;
-        EXPECT_FALSE(Parse(c.args, o, error)) << c.mention;
+        const bool accepted = std::string(c.args[0]) == "gyrelace"
+                                  ? ParseDisplayOptions(static_cast<int>(c.args.size()), c.args.data(), display, error)
+                                  : Parse(c.args, render, error);
+        EXPECT_FALSE(accepted) << c.mention;
         EXPECT_NE(error.find(c.mention), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos);
     }

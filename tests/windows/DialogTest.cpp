@@ -89,26 +89,24 @@ DWORD WINAPI SetTextThread(void* parameter)
 
 HWND FindWarning(const char* caption) { return FindWindowA("#32770", caption); }
 
-// Every value under the settings key, type and bytes, to compare before and after.
-std::map<std::string, std::vector<BYTE>> SettingsSnapshot()
+// The eight stored values, to compare before and after (0xDEADBEEF: missing).
+std::vector<DWORD> SettingsSnapshot()
 {
-    std::map<std::string, std::vector<BYTE>> snapshot;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "software\\wexmoor\\lumo_ss\\Settings", 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return snapshot;
+    std::vector<DWORD> values;
+    for (const char* name : {"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape", "ObjectRotation",
+                             "ColourOption", "ZoomOption", "EndDelay"}) {
+        values.push_back(StoredSetting(name));
     }
-    for (DWORD i = 0;; ++i) {
-        char name[256];
-        DWORD nameSize = sizeof name, type = 0, dataSize = 64;
-        std::vector<BYTE> data(64);
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &dataSize) != ERROR_SUCCESS) break;
-        data.resize(dataSize);
-        data.push_back(static_cast<BYTE>(type));
-        snapshot[name] = data;
-    }
-    RegCloseKey(key);
-    return snapshot;
+    return values;
 }
+
+// What a warning box said while it was up, and the field's text then.
+struct Warning {
+    std::string text;
+    bool owned = false;
+    std::string field;
+    bool operator==(const Warning&) const = default;
+};
 
 class Dialog : public SaverTest {
 protected:
@@ -147,46 +145,28 @@ protected:
         return info.hwndFocus;
     }
 
-    // Sets a field's text as typing would change it. A warning box blocks
-    // the dialog's handling of the change, so the text is set from another
-    // thread; returns the warning that came up with this caption, if any.
-    HWND Type(int id, const char* text, const char* warningCaption)
+    // Sets a field's text as typing would change it and presses OK on the
+    // warning with this caption if one comes up; what it said. A warning box
+    // blocks the dialog's handling of the change, so the text is set from
+    // another thread.
+    Warning Type(int id, const char* text, const char* warningCaption)
     {
         TextRequest request{dialog_, id, text};
         HANDLE thread = CreateThread(nullptr, 0, SetTextThread, &request, 0, nullptr);
-        HWND warning = nullptr;
-        PumpUntil(
-            [&] {
-                warning = FindWarning(warningCaption);
-                return (warning != nullptr && IsWindowVisible(warning)) || WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
-            },
-            5000);
-        if (warning == nullptr) {
-            WaitForSingleObject(thread, 5000);
-            CloseHandle(thread);
-            return nullptr;
+        HWND box = nullptr;
+        const auto done = [&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; };
+        PumpUntil([&] { return ((box = FindWarning(warningCaption)) != nullptr && IsWindowVisible(box)) || done(); },
+                  30000);
+        Warning warning;
+        if (box != nullptr) {
+            char said[128] = {};
+            GetDlgItemTextA(box, 0xFFFF, said, sizeof said);
+            warning = {said, GetWindow(box, GW_OWNER) != nullptr, Text(id)};
+            SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
         }
-        pendingThread_ = thread;
+        PumpUntil(done, 30000);
+        CloseHandle(thread);
         return warning;
-    }
-
-    static std::string WarningText(HWND warning)
-    {
-        char text[128] = {};
-        GetDlgItemTextA(warning, 0xFFFF, text, sizeof text);
-        return text;
-    }
-
-    // Presses the warning's OK and waits until the dialog has finished with the change.
-    void Dismiss(HWND warning)
-    {
-        SendMessageA(GetDlgItem(warning, IDOK), BM_CLICK, 0, 0);
-        PumpUntil([&] { return !IsWindow(warning); }, 5000);
-        if (pendingThread_ != nullptr) {
-            PumpUntil([&] { return WaitForSingleObject(pendingThread_, 0) == WAIT_OBJECT_0; }, 5000);
-            CloseHandle(pendingThread_);
-            pendingThread_ = nullptr;
-        }
     }
 
     void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
@@ -200,7 +180,6 @@ protected:
 
     std::unique_ptr<SaverRun> run_;
     HWND dialog_ = nullptr;
-    HANDLE pendingThread_ = nullptr;
 };
 
 // A copy of the dialog made in this process from the saver's own template,
@@ -335,13 +314,9 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
                 Click(step.id);
                 continue;
             }
-            HWND warning = Type(step.id, step.text, step.warningCaption ? step.warningCaption : "Circle Radius");
-            EXPECT_EQ(warning != nullptr, step.warningCaption != nullptr) << step.text;
-            if (warning == nullptr) continue;
-            EXPECT_EQ(WarningText(warning), step.warningText);
-            EXPECT_EQ(GetWindow(warning, GW_OWNER), nullptr) << "the warning has no owner";
-            EXPECT_EQ(Text(step.id), step.fieldAfter);
-            Dismiss(warning);
+            const Warning expected = step.warningText ? Warning{step.warningText, false, step.fieldAfter} : Warning{};
+            EXPECT_EQ(Type(step.id, step.text, step.warningCaption ? step.warningCaption : "Circle Radius"), expected)
+                << step.text << ": a warning with no owner, and the field reset while it shows";
             EXPECT_EQ(Focus(), focused) << "the focus stays where it was";
         }
         if (!session.ok) {

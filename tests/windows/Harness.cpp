@@ -151,19 +151,20 @@ void SetSetting(const char* name, DWORD value) { WriteValue(settingsPath, name, 
 void SetPasswordWanted(DWORD value) { WriteValue(desktopKey, "ScreenSaveUsePassword", REG_DWORD, &value, sizeof value); }
 void SetTestNumber(const char* name, DWORD value) { WriteValue(testKey, name, REG_DWORD, &value, sizeof value); }
 
-DWORD StoredSetting(const char* name)
+namespace {
+
+// A DWORD value, or the fallback when it is missing.
+DWORD ReadNumber(const char* keyPath, const char* name, DWORD fallback)
 {
-    DWORD value = 0xDEADBEEF, size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, settingsPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    DWORD value = fallback, size = sizeof value;
+    RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
-DWORD ReadTestNumber(const char* name)
-{
-    DWORD value = 0, size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
+}  // namespace
+
+DWORD StoredSetting(const char* name) { return ReadNumber(settingsPath, name, 0xDEADBEEF); }
+DWORD ReadTestNumber(const char* name) { return ReadNumber(testKey, name, 0); }
 
 std::string ReadTestText(const char* name)
 {
@@ -237,6 +238,7 @@ ScreenPicture CaptureScreen()
     ReleaseDC(nullptr, screen);
     // What no monitor shows has no pixels to capture (a nested X server
     // gives whatever its memory holds there): it reads as black.
+    // (The monitors are asked for once: each question goes to the server.)
     std::vector<RECT> monitors;
     EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR, HDC, LPRECT r, LPARAM list) {
         reinterpret_cast<std::vector<RECT>*>(list)->push_back(*r);
