@@ -9,7 +9,7 @@
 
 #include "anim/AnimationDriver.h"
 #include "anim/RecordingSurface.h"
-#include "tools/RenderRun.h"
+#include "render/RenderRun.h"
 
 namespace {
 

@@ -18,5 +18,5 @@ target_include_directories(gyrelace_engine PUBLIC ${PROJECT_SOURCE_DIR})
 
 # The saver's command-line scan: portable, so it is tested on the build
 # machine as well as built into the saver.
-add_library(gyrelace_command_line STATIC shell/CommandLine.cpp)
+add_library(gyrelace_command_line STATIC windows/CommandLine.cpp)
 target_include_directories(gyrelace_command_line PUBLIC ${PROJECT_SOURCE_DIR})

@@ -9,14 +9,14 @@ add_library(gyrelace_surfaces STATIC
 target_link_libraries(gyrelace_surfaces PUBLIC gyrelace_engine)
 
 add_library(gyrelace_render STATIC
-  tools/PngFile.cpp
-  tools/RenderOptions.cpp
-  tools/RecordFigures.cpp
-  tools/RenderRun.cpp
+  render/PngFile.cpp
+  render/RenderOptions.cpp
+  render/RecordFigures.cpp
+  render/RenderRun.cpp
 )
 target_link_libraries(gyrelace_render PUBLIC gyrelace_surfaces PNG::PNG)
 
-add_executable(gyrelace-render tools/gyrelace_render.cpp)
+add_executable(gyrelace-render render/gyrelace_render.cpp)
 target_link_libraries(gyrelace-render PRIVATE gyrelace_render)
 
 enable_testing()

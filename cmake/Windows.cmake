@@ -3,16 +3,16 @@
 enable_language(RC)
 
 set(GYRELACE_SHELL_SOURCES
-  shell/AnimationProc.cpp
-  shell/GdiSurface.cpp
-  shell/InputWatch.cpp
-  shell/Monitors.cpp
-  shell/RegistryStore.cpp
-  shell/SaverWindow.cpp
-  shell/SetupDialog.cpp
-  shell/ShellRecords.cpp
-  shell/StartUp.cpp
-  shell/SystemLibrary.cpp
+  windows/AnimationProc.cpp
+  windows/GdiSurface.cpp
+  windows/InputWatch.cpp
+  windows/Monitors.cpp
+  windows/RegistryStore.cpp
+  windows/SaverWindow.cpp
+  windows/SetupDialog.cpp
+  windows/ShellRecords.cpp
+  windows/StartUp.cpp
+  windows/SystemLibrary.cpp
 )
 set(GYRELACE_LEAN_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
 
@@ -22,7 +22,7 @@ target_compile_options(gyrelace_command_line PRIVATE ${GYRELACE_LEAN_FLAGS})
 # With -fdata-sections MinGW puts even zero-initialised records in .data
 # sections of their own, which take file space; the records' file keeps them
 # in .bss.
-set_source_files_properties(shell/ShellRecords.cpp PROPERTIES COMPILE_OPTIONS -fno-data-sections)
+set_source_files_properties(windows/ShellRecords.cpp PROPERTIES COMPILE_OPTIONS -fno-data-sections)
 
 add_executable(gyrelace_scr WIN32 ${GYRELACE_SHELL_SOURCES} res/Gyrelace.rc)
 set_target_properties(gyrelace_scr PROPERTIES OUTPUT_NAME Gyrelace SUFFIX .scr)

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "shell/CommandLine.h"
+#include "windows/CommandLine.h"
 
 namespace {
 

@@ -23,8 +23,8 @@
 #include "anim/Curves.h"
 #include "anim/FigureChoices.h"
 #include "anim/RecordingSurface.h"
-#include "tools/RecordFigures.h"
-#include "tools/RenderOptions.h"
+#include "render/RecordFigures.h"
+#include "render/RenderOptions.h"
 
 namespace {
 

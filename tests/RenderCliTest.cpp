@@ -11,7 +11,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "tools/RenderOptions.h"
+#include "render/RenderOptions.h"
 #include "x11/DisplayOptions.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/SetupDialogIds.h"
+#include "windows/SetupDialogIds.h"
 #include "tests/windows/Harness.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <map>
 
-#include "shell/Monitors.h"
-#include "tools/RecordFigures.h"
+#include "windows/Monitors.h"
+#include "render/RecordFigures.h"
 
 namespace {
 

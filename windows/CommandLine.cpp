@@ -1,5 +1,5 @@
 // The command-tail scan and the window-number reader.
-#include "shell/CommandLine.h"
+#include "windows/CommandLine.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Enumerating the display monitors for the full-screen window.
-#include "shell/Monitors.h"
+#include "windows/Monitors.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The registry behind the settings store. Every access opens the key, reads
 // or writes one value and closes it again; failures keep the defaults.
-#include "shell/RegistryStore.h"
+#include "windows/RegistryStore.h"
 
 #include "settings/SettingsStore.h"
-#include "shell/ShellState.h"
+#include "windows/ShellState.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Parsing and checking gyrelace-render's options before anything is written.
-#include "tools/RenderOptions.h"
+#include "render/RenderOptions.h"
 
 #include <algorithm>
 #include <cstring>

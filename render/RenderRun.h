@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tools/RenderOptions.h"
+#include "render/RenderOptions.h"
 
 // Returns 0, or 1 with a one-line error when an output cannot be written.
 int RunRender(const RenderOptions& options, std::string& error);

@@ -1,5 +1,5 @@
 // PNG output through libpng, whose errors come back by longjmp.
-#include "tools/PngFile.h"
+#include "render/PngFile.h"
 
 #include <csetjmp>
 #include <png.h>

@@ -1,12 +1,12 @@
 // The settings dialog's procedure: opening on the stored values, the live
 // checks of the numeric fields with their warnings, Select All / None, and
 // OK / Cancel.
-#include "shell/SetupDialog.h"
+#include "windows/SetupDialog.h"
 
 #include "settings/StoredValues.h"
-#include "shell/RegistryStore.h"
-#include "shell/SetupDialogIds.h"
-#include "shell/ShellState.h"
+#include "windows/RegistryStore.h"
+#include "windows/SetupDialogIds.h"
+#include "windows/ShellState.h"
 
 namespace {
 

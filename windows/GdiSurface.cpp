@@ -1,6 +1,6 @@
 // GDI drawing for the figures. Results of the drawing calls are not checked:
 // a failing call draws nothing and the animation goes on.
-#include "shell/GdiSurface.h"
+#include "windows/GdiSurface.h"
 
 GdiSurface::GdiSurface(HWND window) : window_(window), dc_(GetDC(window)) {}
 

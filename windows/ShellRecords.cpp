@@ -1,5 +1,5 @@
 // The one instance of each process-wide record of the Windows saver.
-#include "shell/ShellState.h"
+#include "windows/ShellState.h"
 
 ShellState shellState;
 SaverSettings saverSettings;

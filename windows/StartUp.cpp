@@ -1,12 +1,12 @@
 // Start-up, the command-line modes, and the fault filter around them.
-#include "shell/StartUp.h"
+#include "windows/StartUp.h"
 
-#include "shell/SetupDialog.h"
-#include "shell/CommandLine.h"
-#include "shell/InputWatch.h"
-#include "shell/SaverWindow.h"
-#include "shell/ShellState.h"
-#include "shell/SystemLibrary.h"
+#include "windows/SetupDialog.h"
+#include "windows/CommandLine.h"
+#include "windows/InputWatch.h"
+#include "windows/SaverWindow.h"
+#include "windows/ShellState.h"
+#include "windows/SystemLibrary.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "settings/SettingOptions.h"
-#include "tools/RenderOptions.h"
-#include "tools/RenderRun.h"
+#include "render/RenderOptions.h"
+#include "render/RenderRun.h"
 
 int main(int argc, char** argv)
 {

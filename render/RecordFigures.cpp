@@ -1,5 +1,5 @@
 // Drawing a request's figures into a sink's outputs.
-#include "tools/RecordFigures.h"
+#include "render/RecordFigures.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,5 +1,5 @@
 // Full-path loading from the system directory.
-#include "shell/SystemLibrary.h"
+#include "windows/SystemLibrary.h"
 
 #include <cstring>
 

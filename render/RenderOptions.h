@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "anim/OffsetSurface.h"
-#include "tools/RecordFigures.h"
+#include "render/RecordFigures.h"
 #include "settings/SaverSettings.h"
 
 inline constexpr int maxWindowSide = 65535;                // what a window size message can carry

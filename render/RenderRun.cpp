@@ -1,14 +1,14 @@
 // The renderer's three outputs: files (or standard output) fed by the
 // figure loop, the picture written as PNG.
-#include "tools/RenderRun.h"
+#include "render/RenderRun.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "tools/PngFile.h"
-#include "tools/RecordFigures.h"
+#include "render/PngFile.h"
+#include "render/RecordFigures.h"
 
 namespace {
 

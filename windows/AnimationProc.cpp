@@ -3,16 +3,16 @@
 // points that are due; a finished figure waits out its completion delay
 // while the other monitors go on, so the window keeps answering input and
 // its host while a finished figure is shown.
-#include "shell/AnimationProc.h"
+#include "windows/AnimationProc.h"
 
 #include <algorithm>
 #include <ctime>
 
-#include "shell/GdiSurface.h"
-#include "shell/InputWatch.h"
-#include "shell/Monitors.h"
-#include "shell/RegistryStore.h"
-#include "shell/ShellState.h"
+#include "windows/GdiSurface.h"
+#include "windows/InputWatch.h"
+#include "windows/Monitors.h"
+#include "windows/RegistryStore.h"
+#include "windows/ShellState.h"
 
 namespace {
 

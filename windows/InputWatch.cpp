@@ -1,12 +1,12 @@
 // Input that ends the saver, the password check and its component.
-#include "shell/InputWatch.h"
+#include "windows/InputWatch.h"
 
 #include <cstdlib>
 
 #include "common/Ticks.h"
-#include "shell/RegistryStore.h"
-#include "shell/ShellState.h"
-#include "shell/SystemLibrary.h"
+#include "windows/RegistryStore.h"
+#include "windows/ShellState.h"
+#include "windows/SystemLibrary.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // The saver window's class, its two forms and the shell's stage of its
 // message chain: the input method, the cursor, help in the preview, blocked
 // system commands and the quit message.
-#include "shell/SaverWindow.h"
+#include "windows/SaverWindow.h"
 
-#include "shell/AnimationProc.h"
-#include "shell/InputWatch.h"
-#include "shell/Monitors.h"
-#include "shell/ShellState.h"
-#include "shell/SystemLibrary.h"
+#include "windows/AnimationProc.h"
+#include "windows/InputWatch.h"
+#include "windows/Monitors.h"
+#include "windows/ShellState.h"
+#include "windows/SystemLibrary.h"
 
 namespace {
 
