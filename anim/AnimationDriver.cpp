@@ -6,11 +6,10 @@
 #include "anim/Curves.h"
 #include "anim/FigureChoices.h"
 #include "common/Truncate.h"
+#include "settings/StoredValues.h"
 #include "stamps/StampZoom.h"
 
 namespace {
-
-constexpr double maxRadiusFactor = 5.0;
 
 void StartFigure(Animation& animation, DrawingSurface& surface)
 {
@@ -30,8 +29,15 @@ void StartFigure(Animation& animation, DrawingSurface& surface)
 
 }  // namespace
 
-void StartAnimation(Animation& animation, std::uint32_t seed)
+void UseSettings(Animation& animation, const SaverSettings& settings)
 {
+    animation.settings = settings;
+    ClampSettings(animation.settings);
+}
+
+void StartAnimation(Animation& animation, const SaverSettings& settings, std::uint32_t seed)
+{
+    UseSettings(animation, settings);
     BuildTrigTables(animation.tables);
     SeedRandom(animation.random, seed);
     InitPenColour(animation.figure, animation.random);
@@ -40,10 +46,7 @@ void StartAnimation(Animation& animation, std::uint32_t seed)
 
 std::int32_t FullRadius(const FigureState& figure, double radiusFactor)
 {
-    // Read defensively: a factor outside 0..5 cannot come from a load, but
-    // the geometry must never overflow whatever the record holds.
-    const double factor = std::clamp(radiusFactor, 0.0, maxRadiusFactor);
-    const double smaller = std::min(figure.clientHeight * factor, figure.clientWidth * factor);
+    const double smaller = std::min(figure.clientHeight * radiusFactor, figure.clientWidth * radiusFactor);
     // A client side below 2 pixels would give a negative radius.
     return std::max(TruncateToInt(smaller), 0);
 }

@@ -35,15 +35,21 @@ struct PointDrawn {
     bool figureComplete = false;  // point 360 was drawn
 };
 
-// At window creation, once the settings are loaded: builds the tables,
-// seeds the generator, sets the starting colour and draws the first pair.
-void StartAnimation(Animation& animation, std::uint32_t seed);
+// At window creation, once the settings are loaded: takes the settings,
+// builds the tables, seeds the generator, sets the starting colour and draws
+// the first pair.
+void StartAnimation(Animation& animation, const SaverSettings& settings, std::uint32_t seed);
+
+// The one place settings enter an animation: clamped here as a load would
+// leave them, so the engine trusts them after (no division by zero, no
+// endless wait, no overflow, whatever a caller's record holds).
+void UseSettings(Animation& animation, const SaverSettings& settings);
 
 // The client size as the window reports it (each 0..65535).
 void ResizeAnimation(Animation& animation, int width, int height);
 
-// The stamp radius for the current geometry: the object size times the
-// smaller client side, truncated; never negative.
+// The stamp radius for the current geometry: the object size (0..5) times
+// the smaller client side, truncated; never negative.
 std::int32_t FullRadius(const FigureState& figure, double radiusFactor);
 
 // Draws the next point with its own pen colour, starting the figure at point

@@ -35,7 +35,7 @@ int OrderAreas(const MonitorArea* areas, int count, int primary, MonitorArea* or
 void Place(MonitorAnimation& monitor, const MonitorArea& area, const SaverSettings& settings)
 {
     monitor.area = area;
-    monitor.animation.settings = settings;
+    UseSettings(monitor.animation, settings);
     ResizeAnimation(monitor.animation, area.width, area.height);
 }
 
@@ -53,7 +53,7 @@ void LayOutDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
     desktop.seed = seed;
     desktop.count = OrderAreas(areas, count, primary, ordered);
     for (int i = 0; i < desktop.count; ++i) {
-        StartAnimation(desktop.monitors[i].animation, MonitorSeed(seed, i));
+        StartAnimation(desktop.monitors[i].animation, settings, MonitorSeed(seed, i));
         Place(desktop.monitors[i], ordered[i], settings);
     }
 }
@@ -69,7 +69,7 @@ void ChangeDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
         if (i < previous) {
             BeginNextFigure(monitor.animation);
         } else {
-            StartAnimation(monitor.animation, MonitorSeed(desktop.seed, i));
+            StartAnimation(monitor.animation, settings, MonitorSeed(desktop.seed, i));
         }
         Place(monitor, ordered[i], settings);
     }

@@ -9,9 +9,6 @@
 namespace {
 
 constexpr std::uint32_t burstMilliseconds = 100;
-constexpr std::int32_t maxDelaySeconds = 60;
-
-std::uint32_t UsableInterval(std::uint32_t interval) { return std::clamp<std::uint32_t>(interval, 1, 1000); }
 
 // Milliseconds until the delay ends; 0 once it is over. The difference is
 // read as signed so that the clock's wrap does no harm.
@@ -26,14 +23,13 @@ void BeginAfterDelay(Animation& animation, DrawingSurface& surface, ClockStep& s
     BeginNextFigure(animation);
     surface.Erase();
     step.nextFigureBegun = true;
-    step.wakeAfter = UsableInterval(animation.settings.timerInterval);
+    step.wakeAfter = animation.settings.timerInterval;
 }
 
 }  // namespace
 
 int PointsDue(PointClock& clock, int pointIndex, std::uint32_t interval, std::uint32_t now)
 {
-    interval = UsableInterval(interval);
     if (pointIndex <= 0) clock.firstPointTick = now;
     const int left = figurePointCount - pointIndex;
     if (left <= 0) return 0;
@@ -57,7 +53,7 @@ ClockStep AdvanceAnimation(Animation& animation, DrawingSurface& surface, std::u
 {
     ClockStep step;
     PointClock& clock = animation.clock;
-    const std::uint32_t interval = UsableInterval(animation.settings.timerInterval);
+    const std::uint32_t interval = animation.settings.timerInterval;
     if (FigureComplete(animation.figure)) {
         step.wakeAfter = DelayLeft(clock, now);
         if (step.wakeAfter == 0) BeginAfterDelay(animation, surface, step);
@@ -68,9 +64,8 @@ ClockStep AdvanceAnimation(Animation& animation, DrawingSurface& surface, std::u
     while (step.pointsDrawn < due) {
         ++step.pointsDrawn;
         if (!DrawNextPoint(animation, surface).figureComplete) continue;
-        // 0 or less waits not at all; a hand-edited delay is held to a minute.
-        const std::int32_t seconds = std::min(animation.settings.endDelay, maxDelaySeconds);
-        if (seconds <= 0) {
+        const std::int32_t seconds = animation.settings.endDelay;
+        if (seconds == 0) {
             BeginAfterDelay(animation, surface, step);
         } else {
             clock.delayEndTick = now + static_cast<std::uint32_t>(seconds) * 1000;
@@ -84,7 +79,7 @@ ClockStep AdvanceAnimation(Animation& animation, DrawingSurface& surface, std::u
 std::uint32_t ResumeAnimation(Animation& animation, std::uint32_t now)
 {
     PointClock& clock = animation.clock;
-    const std::uint32_t interval = UsableInterval(animation.settings.timerInterval);
+    const std::uint32_t interval = animation.settings.timerInterval;
     const int pointIndex = animation.figure.pointIndex;
     if (FigureComplete(animation.figure)) return std::max<std::uint32_t>(DelayLeft(clock, now), 1);
     // At point 0 the next wake-up starts the figure's clock afresh.

@@ -31,7 +31,7 @@ struct ClockStep {
 
 // Draws the points due at `now` (milliseconds of a wrapping 32-bit clock),
 // starts the completion delay after point 360 and ends it once it is over.
-// A delay of 0 or less erases at once; the next figure's first point comes
+// A delay of 0 erases at once; the next figure's first point comes
 // one interval after the erase.
 ClockStep AdvanceAnimation(Animation& animation, DrawingSurface& surface, std::uint32_t now);
 
@@ -41,5 +41,6 @@ ClockStep AdvanceAnimation(Animation& animation, DrawingSurface& surface, std::u
 std::uint32_t ResumeAnimation(Animation& animation, std::uint32_t now);
 
 // The catch-up arithmetic alone: how many points to draw now when pointIndex
-// is the next one; at point 0 the figure's clock starts now.
+// is the next one and a point is due every interval (1..1000) milliseconds;
+// at point 0 the figure's clock starts now.
 int PointsDue(PointClock& clock, int pointIndex, std::uint32_t interval, std::uint32_t now);

@@ -16,11 +16,12 @@ namespace {
 std::unique_ptr<Animation> Started(std::uint32_t shape, int connectDots, std::uint32_t zoomOption)
 {
     auto animation = std::make_unique<Animation>();
-    animation->settings.objectShape = shape;
-    animation->settings.objectRotation = RotationAll;
-    animation->settings.zoomOption = zoomOption;
-    animation->settings.joinTheDots = connectDots;
-    StartAnimation(*animation, 2024);
+    SaverSettings settings;
+    settings.objectShape = shape;
+    settings.objectRotation = RotationAll;
+    settings.zoomOption = zoomOption;
+    settings.joinTheDots = connectDots;
+    StartAnimation(*animation, settings, 2024);
     ResizeAnimation(*animation, 1920, 1080);
     return animation;
 }

@@ -44,7 +44,7 @@ void BM_TickBlit(benchmark::State& state)
     RasterSurface raster(screen.attributes.width, screen.attributes.height);
     DamageSurface surface(raster);
     auto animation = std::make_unique<Animation>();
-    StartAnimation(*animation, 2024);
+    StartAnimation(*animation, SaverSettings{}, 2024);
     ResizeAnimation(*animation, raster.Width(), raster.Height());
     long long pixels = 0;
     for (auto _ : state) {

@@ -8,6 +8,7 @@ add_library(gyrelace_engine STATIC
   anim/OffsetSurface.cpp
   anim/PointClock.cpp
   anim/TrigTables.cpp
+  settings/CommandLineScan.cpp
   settings/SettingOptions.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp

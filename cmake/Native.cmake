@@ -1,6 +1,8 @@
 # On the build machine: the recording and raster surfaces, the renderer,
 # the tests and the benchmarks.
 find_package(PNG REQUIRED)
+# The xscreensaver panel, written at build time from the settings table.
+set(GYRELACE_PANEL ${CMAKE_BINARY_DIR}/gyrelace.xml)
 
 add_library(gyrelace_surfaces STATIC
   anim/RasterSurface.cpp
@@ -44,10 +46,16 @@ target_link_libraries(gyrelace_x11 PUBLIC gyrelace_x11_options gyrelace_surfaces
 add_executable(gyrelace x11/gyrelace_x11.cpp)
 target_link_libraries(gyrelace PRIVATE gyrelace_x11)
 
+add_executable(make_panel x11/make_panel.cpp)
+target_include_directories(make_panel PRIVATE ${PROJECT_SOURCE_DIR})
+add_custom_command(OUTPUT ${GYRELACE_PANEL} COMMAND make_panel ${GYRELACE_PANEL} DEPENDS make_panel
+  COMMENT "Writing the xscreensaver panel gyrelace.xml")
+add_custom_target(gyrelace_panel ALL DEPENDS ${GYRELACE_PANEL})
+
 # The Debian package: the display mode and its panel where xscreensaver
 # looks for them, and the renderer.
 install(TARGETS gyrelace DESTINATION libexec/xscreensaver)
-install(FILES x11/gyrelace.xml DESTINATION share/xscreensaver/config)
+install(FILES ${GYRELACE_PANEL} DESTINATION share/xscreensaver/config)
 install(TARGETS gyrelace-render DESTINATION bin)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gyrelace)

@@ -2,28 +2,12 @@
 #include "render/RenderOptions.h"
 
 #include <algorithm>
-#include <cstring>
-
-#include "settings/SettingOptions.h"
-
-const char* const renderUsage =
-    "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
-    "                       [--set NAME=VALUE | SETTING]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
-    "  --seed S         the generator's seed, unsigned 32-bit (default: the current time)\n"
-    "  --size WxH       the window's client size, 1..65535 each (default 1024x768)\n"
-    "  --monitors LIST  a desktop of up to 16 monitors, the primary first, each\n"
-    "                   WxH+X+Y (X and Y may be negative): one picture of them all,\n"
-    "                   and each trace and ops line led by the monitor's number\n"
-    "  --figures N      how many whole figures to draw (default 1)\n"
-    "  --set NAME=VALUE\n";
-
-const char* const renderOutputUsage =
-    "  --out FILE.png   the picture just after the last figure's final point\n"
-    "  --trace FILE     one CSV row per point drawn\n"
-    "  --ops FILE       the drawing operations, one per line\n"
-    "  FILE may be - for standard output (for one of them at most)\n";
 
 namespace {
+
+constexpr OwnOption renderOptions[] = {
+    {"size", true}, {"monitors", true}, {"figures", true}, {"out", true}, {"trace", true}, {"ops", true},
+};
 
 bool ParseDecimal(const std::string& text, unsigned long long limit, unsigned long long& value)
 {
@@ -78,8 +62,8 @@ bool ParseMonitors(const std::string& list, RenderOptions& options, std::string&
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
-    if (options.monitors.size() > static_cast<std::size_t>(maxMonitorCount)) {
-        error = "--monitors: at most " + std::to_string(maxMonitorCount) + " monitors";
+    if (options.monitors.size() > static_cast<std::size_t>(maxMonitors)) {
+        error = "--monitors: at most " + std::to_string(maxMonitors) + " monitors";
         return false;
     }
     int left = options.monitors[0].left, top = options.monitors[0].top;
@@ -130,7 +114,47 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
     return true;
 }
 
+// One of the renderer's own options, the scan standing on it.
+bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeGiven)
+{
+    const std::string& name = scan.Name();
+    const std::string& value = scan.Value();
+    unsigned long long number;
+    std::string error;
+    if (name == "size") {
+        sizeGiven = true;
+        return ParseSize(value, options.width, options.height) || scan.Refuse("is not WxH with each side 1..65535");
+    }
+    if (name == "monitors") return ParseMonitors(value, options, error) || scan.Fail(error);
+    if (name == "figures") {
+        if (!ParseDecimal(value, maxFigures, number) || number == 0) {
+            return scan.Refuse("is not a count of 1.." + std::to_string(maxFigures));
+        }
+        options.figures = static_cast<long>(number);
+        return true;
+    }
+    if (value.empty()) return scan.Fail("--" + name + " needs a file name");
+    (name == "out" ? options.outPath : name == "trace" ? options.tracePath : options.opsPath) = value;
+    return true;
+}
+
 }  // namespace
+
+bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
+{
+    bool sizeGiven = false;
+    CommandLineScan scan(argc, argv, renderOptions, options);
+    while (scan.Next() && TakeRenderOption(scan, options, sizeGiven)) {
+    }
+    error = scan.Error();
+    if (!error.empty()) return false;
+    if (options.help) return true;
+    if (sizeGiven && !options.monitors.empty()) {
+        error = "--size and --monitors cannot both be given";
+        return false;
+    }
+    return CheckOutputs(options, error);
+}
 
 FigureRequest RequestOf(const RenderOptions& options)
 {
@@ -144,80 +168,18 @@ FigureRequest RequestOf(const RenderOptions& options)
     return request;
 }
 
-bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
+std::string RenderUsage()
 {
-    bool sizeGiven = false;
-    StoredNumbers numbers = StoredNumbersOf(options.settings);
-    for (int i = 1; i < argc; ++i) {
-        std::string option = argv[i];
-        std::string argument;
-        bool hasArgument = false;
-        if (option == "--help" || option == "-h") {
-            options.help = true;
-            return true;
-        }
-        if (const auto equals = option.find('='); option.rfind("--", 0) == 0 && equals != std::string::npos) {
-            argument = option.substr(equals + 1);
-            option.resize(equals);
-            hasArgument = true;
-        }
-        const SettingOptionKind setting =
-            option.rfind("--", 0) == 0 ? FindSettingOption(option.substr(2)) : SettingOptionKind::NotSetting;
-        const bool known = option == "--seed" || option == "--size" || option == "--monitors" || option == "--figures" ||
-                           option == "--out" || option == "--trace" || option == "--ops" ||
-                           setting != SettingOptionKind::NotSetting;
-        if (!known) {
-            error = "unknown option '" + option + "'";
-            return false;
-        }
-        if (setting == SettingOptionKind::Switch && hasArgument) {
-            error = option + " takes no value";
-            return false;
-        }
-        if (!hasArgument && setting != SettingOptionKind::Switch) {
-            if (i + 1 >= argc) {
-                error = option + " needs a value";
-                return false;
-            }
-            argument = argv[++i];
-        }
-
-        unsigned long long number;
-        if (option == "--seed") {
-            if (!ParseDecimal(argument, 0xFFFFFFFFull, number)) {
-                error = "--seed: '" + argument + "' is no unsigned 32-bit number";
-                return false;
-            }
-            options.seed = static_cast<std::uint32_t>(number);
-            options.seedGiven = true;
-        } else if (option == "--size") {
-            if (!ParseSize(argument, options.width, options.height)) {
-                error = "--size: '" + argument + "' is not WxH with each side 1..65535";
-                return false;
-            }
-            sizeGiven = true;
-        } else if (option == "--monitors") {
-            if (!ParseMonitors(argument, options, error)) return false;
-        } else if (option == "--figures") {
-            if (!ParseDecimal(argument, maxFigures, number) || number == 0) {
-                error = "--figures: '" + argument + "' is not a count of 1.." + std::to_string(maxFigures);
-                return false;
-            }
-            options.figures = static_cast<long>(number);
-        } else if (setting != SettingOptionKind::NotSetting) {
-            if (!ApplySettingOption(option.substr(2), argument, numbers, error)) return false;
-        } else {
-            if (argument.empty()) {
-                error = option + " needs a file name";
-                return false;
-            }
-            (option == "--out" ? options.outPath : option == "--trace" ? options.tracePath : options.opsPath) = argument;
-        }
-    }
-    if (sizeGiven && !options.monitors.empty()) {
-        error = "--size and --monitors cannot both be given";
-        return false;
-    }
-    ApplyStoredNumbers(options.settings, numbers);
-    return CheckOutputs(options, error);
+    return "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
+           "                       [--set NAME=VALUE | SETTING]... [--out FILE.png] [--trace FILE] [--ops FILE]\n" +
+           UsageLine("--size WxH", "the window's client size, 1..65535 each (default 1024x768)") +
+           UsageLine("--monitors LIST", "a desktop of up to 16 monitors, the primary first, each WxH+X+Y (X and Y "
+                                        "may be negative): one picture of them all, and each trace and ops line "
+                                        "led by the monitor's number") +
+           UsageLine("--figures N", "how many whole figures to draw (default 1)") +
+           UsageLine("--out FILE.png", "the picture just after the last figure's final point") +
+           UsageLine("--trace FILE", "one CSV row per point drawn") +
+           UsageLine("--ops FILE", "the drawing operations, one per line; FILE may be - for standard output (for "
+                                   "one output at most)") +
+           CommandLineScan::SharedUsage();
 }

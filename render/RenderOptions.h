@@ -5,27 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "anim/OffsetSurface.h"
+#include "anim/DesktopLayout.h"
 #include "render/RecordFigures.h"
-#include "settings/SaverSettings.h"
+#include "settings/CommandLineScan.h"
 
 inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
 inline constexpr long long maxImagePixels = 64LL << 20;    // the largest --out picture
 inline constexpr long maxFigures = 1000000;
-inline constexpr int maxMonitorCount = 16;
 
-struct RenderOptions {
-    bool seedGiven = false;
-    std::uint32_t seed = 0;
+// The seed, the settings and --help come with the shared options.
+struct RenderOptions : SharedOptions {
     int width = 1024;         // the window, or the desktop's bounding box
     int height = 768;
     std::vector<MonitorArea> monitors;  // --monitors, moved so the box starts at 0,0
     long figures = 1;
-    SaverSettings settings;   // defaults, then each --set in turn
     std::string outPath;      // empty: not wanted; "-": standard output
     std::string tracePath;
     std::string opsPath;
-    bool help = false;
 };
 
 // Reads argv[1..argc-1]. On bad input returns false with a one-line error
@@ -35,6 +31,4 @@ bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& option
 // What the options ask the figure loop to draw.
 FigureRequest RequestOf(const RenderOptions& options);
 
-// The usage text: renderUsage, setOptionUsage, settingOptionUsage, renderOutputUsage.
-extern const char* const renderUsage;
-extern const char* const renderOutputUsage;
+std::string RenderUsage();

@@ -4,7 +4,6 @@
 #include <ctime>
 #include <string>
 
-#include "settings/SettingOptions.h"
 #include "render/RenderOptions.h"
 #include "render/RenderRun.h"
 
@@ -17,10 +16,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::fputs(renderUsage, stdout);
-        std::fputs(setOptionUsage, stdout);
-        std::fputs(settingOptionUsage, stdout);
-        std::fputs(renderOutputUsage, stdout);
+        std::fputs(RenderUsage().c_str(), stdout);
         return 0;
     }
     if (!options.seedGiven) {

@@ -1,52 +1,23 @@
-// The user's settings record with its defaults, and the bit values of the
-// shape, rotation and zoom selection sets and of the colour option.
+// The user's settings record, holding the settings table's defaults until
+// a load or a command line changes it.
 #pragma once
 
 #include <cstdint>
 
-inline constexpr std::uint32_t ShapeCircle = 0x002;
-inline constexpr std::uint32_t ShapeSquare = 0x004;
-inline constexpr std::uint32_t ShapeTriangle = 0x008;
-inline constexpr std::uint32_t ShapeStar4 = 0x010;
-inline constexpr std::uint32_t ShapeDiamond = 0x020;
-inline constexpr std::uint32_t ShapePyramid = 0x040;
-inline constexpr std::uint32_t ShapeStar6 = 0x080;
-inline constexpr std::uint32_t ShapeStar8 = 0x100;
-inline constexpr std::uint32_t ShapeAll = 0x1FE;
-
-inline constexpr std::uint32_t RotationNone = 0x2;
-inline constexpr std::uint32_t RotationClockwise = 0x4;
-inline constexpr std::uint32_t RotationAntiClockwise = 0x8;
-inline constexpr std::uint32_t RotationAll = 0xE;
-
-inline constexpr std::uint32_t ZoomLow = 0x002;
-inline constexpr std::uint32_t ZoomMedium = 0x004;
-inline constexpr std::uint32_t ZoomHigh = 0x008;
-inline constexpr std::uint32_t ZoomVeryHigh = 0x010;
-inline constexpr std::uint32_t ZoomPhase1 = 0x020;
-inline constexpr std::uint32_t ZoomPhase2 = 0x040;
-inline constexpr std::uint32_t ZoomPhase4 = 0x080;
-inline constexpr std::uint32_t ZoomStartSmall = 0x100;
-inline constexpr std::uint32_t ZoomStartLarge = 0x200;
-inline constexpr std::uint32_t ZoomLevels = 0x01E;
-inline constexpr std::uint32_t ZoomAll = 0x3FE;
-
-inline constexpr std::int32_t ColourHigh = 10;
-inline constexpr std::int32_t ColourMedium = 30;
-inline constexpr std::int32_t ColourLow = 50;
-
-// The ranges of the three numeric settings, in their stored forms.
-inline constexpr std::uint32_t maxImagesPerSec = 1000;
-inline constexpr std::uint32_t maxRadiusPercent = 500;
-inline constexpr std::uint32_t maxEndDelay = 60;
+#include "settings/SettingBits.h"
+#include "settings/SettingsTable.h"
 
 struct SaverSettings {
-    double radiusFactor = 0.08;          // object size: a fraction of the smaller client side
-    std::uint32_t timerInterval = 20;    // milliseconds per point
-    std::int32_t joinTheDots = 0;        // 1: Connect Dots
-    std::uint32_t objectShape = ShapeCircle;
-    std::uint32_t objectRotation = RotationNone;
-    std::int32_t colourOption = ColourHigh;  // floor of the colour drift
-    std::uint32_t zoomOption = 0;
-    std::int32_t endDelay = 1;           // seconds after a finished figure
+    // Object size: a fraction of the smaller client side.
+    double radiusFactor = RadiusFactorOfPercent(DefaultStored(StoredValue::RadiusFactor));
+    // Milliseconds per point.
+    std::uint32_t timerInterval = IntervalOfRate(DefaultStored(StoredValue::ImagesPerSec));
+    std::int32_t joinTheDots = static_cast<std::int32_t>(DefaultStored(StoredValue::JoinTheDots));
+    std::uint32_t objectShape = DefaultStored(StoredValue::ObjectShape);
+    std::uint32_t objectRotation = DefaultStored(StoredValue::ObjectRotation);
+    // The floor of the colour drift.
+    std::int32_t colourOption = static_cast<std::int32_t>(DefaultStored(StoredValue::ColourOption));
+    std::uint32_t zoomOption = DefaultStored(StoredValue::ZoomOption);
+    // Seconds a finished figure stays.
+    std::int32_t endDelay = static_cast<std::int32_t>(DefaultStored(StoredValue::EndDelay));
 };

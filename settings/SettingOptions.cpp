@@ -1,116 +1,71 @@
-// Parsing settings options and the numbers of a command line.
+// Parsing and explaining the settings options, by the settings table.
 #include "settings/SettingOptions.h"
 
-const char* const setOptionUsage =
-    "                   a settings value in its stored form, decimal or 0x-hex:\n"
-    "                   RadiusFactor (percent), ImagesPerSec, JoinTheDots, ObjectShape,\n"
-    "                   ObjectRotation, ColourOption, ZoomOption, EndDelay; also size,\n"
-    "                   rate, connect, shape, rotation, colour, zoom, delay\n";
-
-const char* const settingOptionUsage =
-    "  --object-size PERCENT      stamp radius, share of the smaller side, 0..500 (8)\n"
-    "  --points-per-second N      1..1000 (50)\n"
-    "  --completion-delay SECONDS a finished figure stays 0..60 (1)\n"
-    "  --[no-]connect-dots        join the points with lines (off)\n"
-    "  --[no-]circle --[no-]square --[no-]triangle --[no-]star4 --[no-]diamond\n"
-    "  --[no-]pyramid --[no-]star6 --[no-]star8\n"
-    "                             the shapes a figure may stamp (circle)\n"
-    "  --[no-]still --[no-]clockwise --[no-]anticlockwise\n"
-    "                             how stamps may turn (still)\n"
-    "  --colour-high | --colour-medium | --colour-low\n"
-    "                             how dark the colour may get (high)\n"
-    "  --[no-]zoom-low --[no-]zoom-medium --[no-]zoom-high --[no-]zoom-very-high\n"
-    "  --[no-]zoom-1-phase --[no-]zoom-2-phase --[no-]zoom-4-phase\n"
-    "  --[no-]zoom-start-small --[no-]zoom-start-large  (all off)\n";
+#include "settings/StoredValues.h"
 
 namespace {
 
-struct Alias {
-    const char* alias;
-    StoredValue value;
+// The row an option name sets, and the choice for a switch of a set or a
+// choice; negated for a "no-" form, which only flags and sets have.
+struct FoundOption {
+    const SettingRow* row = nullptr;
+    const SettingChoice* choice = nullptr;
+    bool negated = false;
 };
 
-constexpr Alias aliases[] = {
-    {"size", StoredValue::RadiusFactor},       {"rate", StoredValue::ImagesPerSec},
-    {"connect", StoredValue::JoinTheDots},     {"shape", StoredValue::ObjectShape},
-    {"rotation", StoredValue::ObjectRotation}, {"colour", StoredValue::ColourOption},
-    {"zoom", StoredValue::ZoomOption},         {"delay", StoredValue::EndDelay},
-};
+bool Negatable(const SettingRow& row) { return row.kind == SettingKind::Flag || row.kind == SettingKind::BitSet; }
 
-// A number option takes low..high; a switch replaces the bits in `clear`
-// with those in `set`, and its no- form clears the bits in `set`.
-struct SettingOption {
-    const char* name;
-    StoredValue value;
-    bool number;
-    std::uint32_t clear, set;  // a switch's bits
-    std::uint32_t low, high;   // a number's range
-    bool negatable;
-};
-
-constexpr std::uint32_t everyBit = 0xFFFFFFFF;
-
-constexpr SettingOption Number(const char* name, StoredValue value, std::uint32_t low, std::uint32_t high)
+FoundOption FindOption(const std::string& name)
 {
-    return {name, value, true, 0, 0, low, high, false};
-}
-constexpr SettingOption Bit(const char* name, StoredValue value, std::uint32_t bit) { return {name, value, false, 0, bit, 0, 0, true}; }
-constexpr SettingOption Choice(const char* name, StoredValue value, std::uint32_t stored, bool negatable)
-{
-    return {name, value, false, everyBit, stored, 0, 0, negatable};
-}
-
-constexpr SettingOption settingOptions[] = {
-    Number("object-size", StoredValue::RadiusFactor, 0, maxRadiusPercent),
-    Number("points-per-second", StoredValue::ImagesPerSec, 1, maxImagesPerSec),
-    Number("completion-delay", StoredValue::EndDelay, 0, maxEndDelay),
-    Choice("connect-dots", StoredValue::JoinTheDots, 1, true),
-    Bit("circle", StoredValue::ObjectShape, ShapeCircle),
-    Bit("square", StoredValue::ObjectShape, ShapeSquare),
-    Bit("triangle", StoredValue::ObjectShape, ShapeTriangle),
-    Bit("star4", StoredValue::ObjectShape, ShapeStar4),
-    Bit("diamond", StoredValue::ObjectShape, ShapeDiamond),
-    Bit("pyramid", StoredValue::ObjectShape, ShapePyramid),
-    Bit("star6", StoredValue::ObjectShape, ShapeStar6),
-    Bit("star8", StoredValue::ObjectShape, ShapeStar8),
-    Bit("still", StoredValue::ObjectRotation, RotationNone),
-    Bit("clockwise", StoredValue::ObjectRotation, RotationClockwise),
-    Bit("anticlockwise", StoredValue::ObjectRotation, RotationAntiClockwise),
-    Choice("colour-high", StoredValue::ColourOption, ColourHigh, false),
-    Choice("colour-medium", StoredValue::ColourOption, ColourMedium, false),
-    Choice("colour-low", StoredValue::ColourOption, ColourLow, false),
-    Bit("zoom-low", StoredValue::ZoomOption, ZoomLow),
-    Bit("zoom-medium", StoredValue::ZoomOption, ZoomMedium),
-    Bit("zoom-high", StoredValue::ZoomOption, ZoomHigh),
-    Bit("zoom-very-high", StoredValue::ZoomOption, ZoomVeryHigh),
-    Bit("zoom-1-phase", StoredValue::ZoomOption, ZoomPhase1),
-    Bit("zoom-2-phase", StoredValue::ZoomOption, ZoomPhase2),
-    Bit("zoom-4-phase", StoredValue::ZoomOption, ZoomPhase4),
-    Bit("zoom-start-small", StoredValue::ZoomOption, ZoomStartSmall),
-    Bit("zoom-start-large", StoredValue::ZoomOption, ZoomStartLarge),
-};
-
-// The option of this name, or of its positive form when `negated`.
-const SettingOption* FindOption(const std::string& name, bool& negated)
-{
-    negated = name.rfind("no-", 0) == 0;
-    const std::string positive = negated ? name.substr(3) : name;
-    for (const SettingOption& option : settingOptions) {
-        if (positive == option.name && (!negated || option.negatable)) return &option;
+    FoundOption found;
+    found.negated = name.rfind("no-", 0) == 0;
+    const std::string positive = found.negated ? name.substr(3) : name;
+    for (const SettingRow& row : settingsTable) {
+        if (found.negated && !Negatable(row)) continue;
+        found.row = &row;
+        if (row.option != nullptr && positive == row.option) return found;
+        for (const SettingChoice& choice : row.choices) {
+            found.choice = &choice;
+            if (positive == choice.option) return found;
+        }
+        found.choice = nullptr;
     }
-    return nullptr;
+    return FoundOption{};
 }
 
 bool FindValueName(const std::string& name, StoredValue& value)
 {
     if (FindStoredValue(name.c_str(), value)) return true;
-    for (const Alias& alias : aliases) {
-        if (name == alias.alias) {
-            value = alias.value;
+    for (const SettingRow& row : settingsTable) {
+        if (name == row.alias) {
+            value = row.value;
             return true;
         }
     }
     return false;
+}
+
+bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::string& error)
+{
+    const auto equals = assignment.find('=');
+    if (equals == std::string::npos) {
+        error = "--set: '" + assignment + "' is not NAME=VALUE";
+        return false;
+    }
+    const std::string name = assignment.substr(0, equals);
+    const std::string number = assignment.substr(equals + 1);
+    StoredValue value;
+    if (!FindValueName(name, value)) {
+        std::string names;
+        for (const SettingRow& row : settingsTable) names += (names.empty() ? "" : ", ") + std::string(row.name);
+        error = "--set: unknown value name '" + name + "' (" + names + ")";
+        return false;
+    }
+    if (!ParseStoredNumber(number, numbers[static_cast<std::size_t>(value)])) {
+        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
+        return false;
+    }
+    return true;
 }
 
 int DigitValue(char c, int base)
@@ -119,6 +74,70 @@ int DigitValue(char c, int base)
     if (base == 16 && c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (base == 16 && c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
+}
+
+// Words wrapped into lines that start at usageColumn.
+void AppendWrapped(std::string& text, const std::string& words)
+{
+    constexpr std::size_t width = 79;
+    std::size_t column = text.size() - (text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+    std::size_t start = 0;
+    while (start < words.size()) {
+        std::size_t end = words.find(' ', start);
+        if (end == std::string::npos) end = words.size();
+        const std::size_t length = end - start;
+        if (column > usageColumn && column + 1 + length > width) {
+            text += "\n" + std::string(usageColumn, ' ');
+            column = usageColumn;
+        } else if (column > usageColumn) {
+            text += ' ';
+            ++column;
+        }
+        text.append(words, start, length);
+        column += length;
+        start = end + 1;
+    }
+    text += '\n';
+}
+
+// The options of a set or a choice, wrapped: "--[no-]circle --[no-]square ...".
+std::string ChoiceOptions(const SettingRow& row)
+{
+    std::string line = "  ", text;
+    for (const SettingChoice& choice : row.choices) {
+        std::string option = (row.kind == SettingKind::BitSet ? "--[no-]" : "--") + std::string(choice.option);
+        if (row.kind == SettingKind::OneOf && &choice != &row.choices.front()) option = "| " + option;
+        if (line.size() > 2 && line.size() + 1 + option.size() > 79) {
+            text += line + "\n";
+            line = "  ";
+        }
+        line += (line.size() > 2 ? " " : "") + option;
+    }
+    return text + line;
+}
+
+// A setting's default as its usage text names it.
+std::string DefaultWords(const SettingRow& row)
+{
+    switch (row.kind) {
+    case SettingKind::Number:
+        return std::to_string(row.low) + ".." + std::to_string(row.high) + " (" + std::to_string(row.defaultStored) + ")";
+    case SettingKind::Flag:
+        return row.defaultStored != 0 ? "(on)" : "(off)";
+    case SettingKind::BitSet:
+    case SettingKind::OneOf:
+        break;
+    }
+    std::string names = "(";
+    for (const SettingChoice& choice : row.choices) {
+        const bool chosen = row.kind == SettingKind::BitSet ? (row.defaultStored & choice.value) != 0
+                                                            : row.defaultStored == choice.value;
+        if (!chosen) continue;
+        if (names.size() > 1) names += ", ";
+        names += choice.option;
+    }
+    names += names.size() > 1 ? ")" : "none)";
+    return names;
 }
 
 }  // namespace
@@ -150,68 +169,86 @@ bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
 StoredNumbers StoredNumbersOf(const SaverSettings& settings)
 {
     StoredNumbers numbers{};
-    for (int i = 0; i < storedValueCount; ++i) numbers[static_cast<std::size_t>(i)] = StoredFormOf(settings, static_cast<StoredValue>(i));
+    for (const SettingRow& row : settingsTable) numbers[static_cast<std::size_t>(row.value)] = StoredFormOf(settings, row.value);
     return numbers;
 }
 
 void ApplyStoredNumbers(SaverSettings& settings, const StoredNumbers& numbers)
 {
-    for (int i = 0; i < storedValueCount; ++i) ApplyStoredValue(settings, static_cast<StoredValue>(i), numbers[static_cast<std::size_t>(i)]);
-}
-
-bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::string& error)
-{
-    const auto equals = assignment.find('=');
-    if (equals == std::string::npos) {
-        error = "--set: '" + assignment + "' is not NAME=VALUE";
-        return false;
-    }
-    const std::string name = assignment.substr(0, equals);
-    const std::string number = assignment.substr(equals + 1);
-    StoredValue value;
-    if (!FindValueName(name, value)) {
-        error = "--set: unknown value name '" + name +
-                "' (RadiusFactor, ImagesPerSec, JoinTheDots, ObjectShape, ObjectRotation, "
-                "ColourOption, ZoomOption, EndDelay)";
-        return false;
-    }
-    if (!ParseStoredNumber(number, numbers[static_cast<std::size_t>(value)])) {
-        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
-        return false;
-    }
-    return true;
+    for (const SettingRow& row : settingsTable) ApplyStoredValue(settings, row.value, numbers[static_cast<std::size_t>(row.value)]);
 }
 
 SettingOptionKind FindSettingOption(const std::string& name)
 {
-    bool negated;
     if (name == "set") return SettingOptionKind::TakesValue;
-    const SettingOption* option = FindOption(name, negated);
-    if (option == nullptr) return SettingOptionKind::NotSetting;
-    return option->number ? SettingOptionKind::TakesValue : SettingOptionKind::Switch;
+    const FoundOption found = FindOption(name);
+    if (found.row == nullptr) return SettingOptionKind::NotSetting;
+    return found.row->kind == SettingKind::Number ? SettingOptionKind::TakesValue : SettingOptionKind::Switch;
 }
 
 bool ApplySettingOption(const std::string& name, const std::string& argument, StoredNumbers& numbers,
                         std::string& error)
 {
     if (name == "set") return ApplySetOption(argument, numbers, error);
-    bool negated;
-    const SettingOption* option = FindOption(name, negated);
-    if (option == nullptr) {
+    const FoundOption found = FindOption(name);
+    if (found.row == nullptr) {
         error = "unknown option '--" + name + "'";
         return false;
     }
-    std::uint32_t& stored = numbers[static_cast<std::size_t>(option->value)];
-    if (!option->number) {
-        stored = negated ? stored & ~option->set : (stored & ~option->clear) | option->set;
-        return true;
-    }
+    const SettingRow& row = *found.row;
+    std::uint32_t& stored = numbers[static_cast<std::size_t>(row.value)];
     unsigned long long number;
-    if (!ParseWholeNumber(argument, option->high, false, number) || number < option->low) {
-        error = "--" + name + ": '" + argument + "' is not a whole number of " + std::to_string(option->low) + ".." +
-                std::to_string(option->high);
-        return false;
+    switch (row.kind) {
+    case SettingKind::Number:
+        if (!ParseWholeNumber(argument, row.high, false, number) || number < row.low) {
+            error = "--" + name + ": '" + argument + "' is not a whole number of " + std::to_string(row.low) + ".." +
+                    std::to_string(row.high);
+            return false;
+        }
+        stored = static_cast<std::uint32_t>(number);
+        break;
+    case SettingKind::Flag:
+        stored = found.negated ? 0 : 1;
+        break;
+    case SettingKind::BitSet:
+        stored = found.negated ? stored & ~found.choice->value : stored | found.choice->value;
+        break;
+    case SettingKind::OneOf:
+        stored = found.choice->value;
+        break;
     }
-    stored = static_cast<std::uint32_t>(number);
     return true;
+}
+
+std::string UsageLine(const std::string& option, const std::string& words)
+{
+    std::string text = "  " + option;
+    text += text.size() < usageColumn ? std::string(usageColumn - text.size(), ' ') : "\n" + std::string(usageColumn, ' ');
+    AppendWrapped(text, words);
+    return text;
+}
+
+std::string SettingsUsage()
+{
+    std::string names;
+    for (const SettingRow& row : settingsTable) names += std::string(" ") + row.name + " (" + row.alias + "),";
+    names.back() = '.';
+    std::string text = UsageLine("--set NAME=VALUE", "a settings value in its stored form, decimal or 0x-hex; NAME is" + names);
+    for (const SettingRow& row : settingsTable) {
+        const std::string words = std::string(row.help) + " " + DefaultWords(row);
+        switch (row.kind) {
+        case SettingKind::Number:
+            text += UsageLine("--" + std::string(row.option) + " " + row.argument, std::string(row.help) + ", " + DefaultWords(row));
+            break;
+        case SettingKind::Flag:
+            text += UsageLine("--[no-]" + std::string(row.option), words);
+            break;
+        case SettingKind::BitSet:
+        case SettingKind::OneOf:
+            text += ChoiceOptions(row) + "\n" + std::string(usageColumn, ' ');
+            AppendWrapped(text, words);
+            break;
+        }
+    }
+    return text;
 }

@@ -1,7 +1,8 @@
-// Settings given on a command line, shared by every tool and front end that
-// takes them: NAME=VALUE in a registry value's stored form, one friendlier
-// option per setting (as a settings panel writes them), and the numbers they
-// are written in. Every value goes through the same checks as a registry load.
+// Settings given on a command line, read off the settings table: NAME=VALUE
+// in a registry value's stored form, one option per number or flag and one
+// switch per choice (as a settings panel writes them), the numbers they are
+// written in, and the usage text that explains them. Every value goes
+// through the same checks as a registry load.
 #pragma once
 
 #include <array>
@@ -9,7 +10,6 @@
 #include <string>
 
 #include "settings/SaverSettings.h"
-#include "settings/StoredValues.h"
 
 // A whole number of decimal digits (or, with hex allowed, hexadecimal digits
 // after 0x) no greater than limit. No sign, no blanks.
@@ -25,13 +25,9 @@ using StoredNumbers = std::array<std::uint32_t, storedValueCount>;
 StoredNumbers StoredNumbersOf(const SaverSettings& settings);
 void ApplyStoredNumbers(SaverSettings& settings, const StoredNumbers& numbers);
 
-// Applies NAME=VALUE: NAME is one of the eight registry value names (any
-// case) or a short alias (size, rate, connect, shape, rotation, colour,
-// zoom, delay). False with a one-line error naming the problem.
-bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::string& error);
-
-// The setting options, named without their dashes: "set" (NAME=VALUE), a
-// number ("object-size 29"), or a switch ("square", "no-square").
+// The setting options, named without their dashes: "set" (NAME=VALUE, where
+// NAME is a registry value's name in any case or its short alias), a number
+// ("object-size 29"), or a switch ("square", "no-square").
 enum class SettingOptionKind { NotSetting, Switch, TakesValue };
 SettingOptionKind FindSettingOption(const std::string& name);
 
@@ -40,6 +36,11 @@ SettingOptionKind FindSettingOption(const std::string& name);
 bool ApplySettingOption(const std::string& name, const std::string& argument, StoredNumbers& numbers,
                         std::string& error);
 
-// The lines of a usage text that explain NAME=VALUE, and the setting options.
-extern const char* const setOptionUsage;
-extern const char* const settingOptionUsage;
+// The usage lines of --set and of every setting option, each explanation
+// starting at column usageColumn.
+inline constexpr std::size_t usageColumn = 29;
+std::string SettingsUsage();
+
+// One usage line: "  " and the option, then the words from usageColumn on
+// (on a line of their own when the option is longer).
+std::string UsageLine(const std::string& option, const std::string& words);

@@ -1,17 +1,9 @@
 // Conversion and checking of the eight stored settings values.
 #include "settings/StoredValues.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
-
-const char* const valueNames[storedValueCount] = {
-    "RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape",
-    "ObjectRotation", "ColourOption", "ZoomOption", "EndDelay",
-};
-
-constexpr std::uint32_t defaultImagesPerSec = 50;
 
 bool SameNameIgnoringCase(const char* a, const char* b)
 {
@@ -22,63 +14,79 @@ bool SameNameIgnoringCase(const char* a, const char* b)
     return *a == *b;
 }
 
-std::uint32_t KeepBitsOr(std::uint32_t stored, std::uint32_t own, std::uint32_t fallback)
+std::uint32_t MendNumber(const SettingRow& row, std::uint32_t stored)
 {
-    const std::uint32_t kept = stored & own;
-    return kept != 0 ? kept : fallback;
+    const bool below = row.isSigned ? static_cast<std::int32_t>(stored) < static_cast<std::int32_t>(row.low)
+                                    : stored < row.low;
+    if (below) return row.below;
+    return stored > row.high ? row.high : stored;
 }
 
 }  // namespace
 
-const char* StoredValueName(StoredValue value) { return valueNames[static_cast<int>(value)]; }
+const char* StoredValueName(StoredValue value) { return SettingRowOf(value).name; }
 
 bool FindStoredValue(const char* name, StoredValue& value)
 {
-    for (int i = 0; i < storedValueCount; ++i) {
-        if (SameNameIgnoringCase(name, valueNames[i])) {
-            value = static_cast<StoredValue>(i);
+    for (const SettingRow& row : settingsTable) {
+        if (SameNameIgnoringCase(name, row.name)) {
+            value = row.value;
             return true;
         }
     }
     return false;
 }
 
+std::uint32_t MendStored(StoredValue value, std::uint32_t stored)
+{
+    const SettingRow& row = SettingRowOf(value);
+    std::uint32_t bits = 0;
+    switch (row.kind) {
+    case SettingKind::Number:
+        return MendNumber(row, stored);
+    case SettingKind::Flag:
+        return stored == 1 ? 1 : 0;
+    case SettingKind::BitSet:
+        for (const SettingChoice& choice : row.choices) bits |= stored & choice.value;
+        return bits != 0 ? bits : row.fallback;
+    case SettingKind::OneOf:
+        for (const SettingChoice& choice : row.choices) {
+            if (stored == choice.value) return stored;
+        }
+        return row.defaultStored;
+    }
+    return row.defaultStored;
+}
+
 void ApplyStoredValue(SaverSettings& settings, StoredValue value, std::uint32_t stored)
 {
+    stored = MendStored(value, stored);
+    const auto asSigned = static_cast<std::int32_t>(stored);
     switch (value) {
     case StoredValue::RadiusFactor:
-        settings.radiusFactor = (stored > maxRadiusPercent ? maxRadiusPercent : stored) / 100.0;
+        settings.radiusFactor = RadiusFactorOfPercent(stored);
         break;
     case StoredValue::ImagesPerSec:
-        if (stored == 0) stored = defaultImagesPerSec;
-        if (stored > maxImagesPerSec) stored = maxImagesPerSec;
-        settings.timerInterval = 1000 / stored;
+        settings.timerInterval = IntervalOfRate(stored);
         break;
     case StoredValue::JoinTheDots:
-        settings.joinTheDots = stored == 1 ? 1 : 0;
+        settings.joinTheDots = asSigned;
         break;
     case StoredValue::ObjectShape:
-        settings.objectShape = KeepBitsOr(stored, ShapeAll, ShapeCircle);
+        settings.objectShape = stored;
         break;
     case StoredValue::ObjectRotation:
-        settings.objectRotation = KeepBitsOr(stored, RotationAll, RotationNone);
+        settings.objectRotation = stored;
         break;
     case StoredValue::ColourOption:
-        settings.colourOption =
-            (stored == ColourHigh || stored == ColourMedium || stored == ColourLow)
-                ? static_cast<std::int32_t>(stored)
-                : ColourHigh;
+        settings.colourOption = asSigned;
         break;
     case StoredValue::ZoomOption:
-        settings.zoomOption = stored & ZoomAll;
+        settings.zoomOption = stored;
         break;
-    case StoredValue::EndDelay: {
-        // The delay is a signed number of seconds: a negative one waits not
-        // at all, and the record holds it as 0 so the dialog can show it.
-        const auto seconds = static_cast<std::int32_t>(stored);
-        settings.endDelay = seconds < 0 ? 0 : std::min(seconds, static_cast<std::int32_t>(maxEndDelay));
+    case StoredValue::EndDelay:
+        settings.endDelay = asSigned;
         break;
-    }
     }
 }
 
@@ -86,7 +94,8 @@ std::uint32_t RadiusPercent(double radiusFactor)
 {
     const double percent = std::floor(radiusFactor * 100.0 + 0.5);
     if (!(percent > 0.0)) return 0;  // also catches NaN
-    return percent >= maxRadiusPercent ? maxRadiusPercent : static_cast<std::uint32_t>(percent);
+    const std::uint32_t most = SettingRowOf(StoredValue::RadiusFactor).high;
+    return percent >= most ? most : static_cast<std::uint32_t>(percent);
 }
 
 std::uint32_t StoredFormOf(const SaverSettings& settings, StoredValue value)
@@ -95,7 +104,8 @@ std::uint32_t StoredFormOf(const SaverSettings& settings, StoredValue value)
     case StoredValue::RadiusFactor:
         return RadiusPercent(settings.radiusFactor);
     case StoredValue::ImagesPerSec:
-        return settings.timerInterval == 0 ? maxImagesPerSec : 1000 / settings.timerInterval;
+        // An interval of 0 cannot be loaded; it counts as the fastest rate.
+        return settings.timerInterval == 0 ? SettingRowOf(value).high : 1000 / settings.timerInterval;
     case StoredValue::JoinTheDots:
         return static_cast<std::uint32_t>(settings.joinTheDots);
     case StoredValue::ObjectShape:
@@ -110,4 +120,9 @@ std::uint32_t StoredFormOf(const SaverSettings& settings, StoredValue value)
         return static_cast<std::uint32_t>(settings.endDelay);
     }
     return 0;
+}
+
+void ClampSettings(SaverSettings& settings)
+{
+    for (const SettingRow& row : settingsTable) ApplyStoredValue(settings, row.value, StoredFormOf(settings, row.value));
 }

@@ -14,8 +14,7 @@ namespace {
 std::unique_ptr<Animation> Started(const SaverSettings& settings, int width, int height)
 {
     auto animation = std::make_unique<Animation>();
-    animation->settings = settings;
-    StartAnimation(*animation, 4);
+    StartAnimation(*animation, settings, 4);
     ResizeAnimation(*animation, width, height);
     return animation;
 }
@@ -50,7 +49,7 @@ TEST(EngineLimits, AnyWindowAndObjectSizeDrawsWholeFiguresWithinRange)
 TEST(EngineLimits, PointsBeforeAnySizeAllLandOnPixelOneOne)
 {
     auto animation = std::make_unique<Animation>();
-    StartAnimation(*animation, 3);
+    StartAnimation(*animation, SaverSettings{}, 3);
     RecordingSurface surface;
     for (PointDrawn p; !p.figureComplete;) {
         p = DrawNextPoint(*animation, surface);

@@ -128,10 +128,9 @@ std::set<std::string> Coverage(const RenderOptions& options)
 {
     RecordingSurface nowhere;
     auto animation = std::make_unique<Animation>();
-    animation->settings = options.settings;
     const MonitorArea area = options.monitors.empty() ? MonitorArea{0, 0, options.width, options.height}
                                                       : options.monitors[0];
-    StartAnimation(*animation, options.seed);
+    StartAnimation(*animation, options.settings, options.seed);
     ResizeAnimation(*animation, area.width, area.height);
     const bool connect = options.settings.joinTheDots == 1;
     std::set<std::string> labels{"floor " + std::to_string(options.settings.colourOption)};

@@ -38,7 +38,7 @@ TEST(PointClock, WakeUpsDrawThePointsDue)
         {1, 0xFFFFFFF0u, {0, 0x20}, {1, 32}},            // across the wrap
         {1, 0, {0, 400, 800}, {1, 101, 101}},            // a stall: 100 ms worth at most
         {20, 0, {0, 20, 5020, 5040, 5080}, {1, 1, 6, 1, 2}},  // then the pace goes on
-        {0, 0, {0, 5}, {1, 5}},                          // an interval of 0 counts as 1
+        {1000, 0, {0, 9000}, {1, 1}},                    // at least one point
     };
     for (const auto& c : cases) EXPECT_EQ(Wakes(c.interval, c.start, c.offsets), c.drawn) << c.interval;
     PointClock clock;
@@ -46,12 +46,13 @@ TEST(PointClock, WakeUpsDrawThePointsDue)
     EXPECT_EQ(PointsDue(clock, 361, 1, 100000), 0);
 }
 
-std::unique_ptr<Animation> Started(std::int32_t endDelay)
+std::unique_ptr<Animation> Started(std::int32_t endDelay, std::uint32_t interval = 1)
 {
     auto animation = std::make_unique<Animation>();
-    animation->settings.timerInterval = 1;
-    animation->settings.endDelay = endDelay;
-    StartAnimation(*animation, 42);
+    SaverSettings settings;
+    settings.timerInterval = interval;
+    settings.endDelay = endDelay;
+    StartAnimation(*animation, settings, 42);
     ResizeAnimation(*animation, 320, 200);
     return animation;
 }
@@ -70,7 +71,7 @@ TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
     const struct {
         std::int32_t endDelay;
         std::uint32_t heldFor;  // milliseconds the finished figure stays
-    } cases[] = {{3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};
+    } cases[] = {{3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};  // as held, or clamped on entry
     for (const auto& c : cases) {
         auto animation = Started(c.endDelay);
         RecordingSurface surface;
@@ -100,8 +101,7 @@ TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
 
 TEST(PointClock, AfterAHoldTheNextPointIsOneIntervalAway)
 {
-    auto animation = Started(1);
-    animation->settings.timerInterval = 20;
+    auto animation = Started(1, 20);
     RecordingSurface surface;
     AdvanceAnimation(*animation, surface, 0);
     AdvanceAnimation(*animation, surface, 20);

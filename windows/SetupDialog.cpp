@@ -1,170 +1,114 @@
 // The settings dialog's procedure: opening on the stored values, the live
 // checks of the numeric fields with their warnings, Select All / None, and
-// OK / Cancel.
+// OK / Cancel. Each setting's controls, range and warning are its row of the
+// settings table.
 #include "windows/SetupDialog.h"
 
 #include "settings/StoredValues.h"
 #include "windows/RegistryStore.h"
-#include "windows/SetupDialogIds.h"
 #include "windows/ShellState.h"
 
 namespace {
 
-
-// A check box and the bit it stands for in one of the selection sets.
-struct SelectionBox {
-    int id;
-    std::uint32_t SaverSettings::*set;
-    std::uint32_t bit;
+// OK saves the values in this order.
+constexpr StoredValue saveOrder[] = {
+    StoredValue::RadiusFactor, StoredValue::ImagesPerSec, StoredValue::ObjectShape, StoredValue::ObjectRotation,
+    StoredValue::ZoomOption,   StoredValue::EndDelay,     StoredValue::JoinTheDots, StoredValue::ColourOption,
 };
 
-constexpr SelectionBox shapeBoxes[] = {
-    {idCircle, &SaverSettings::objectShape, ShapeCircle},   {idSquare, &SaverSettings::objectShape, ShapeSquare},
-    {idTriangle, &SaverSettings::objectShape, ShapeTriangle}, {idStar4, &SaverSettings::objectShape, ShapeStar4},
-    {idDiamond, &SaverSettings::objectShape, ShapeDiamond},  {idPyramid, &SaverSettings::objectShape, ShapePyramid},
-    {idStar6, &SaverSettings::objectShape, ShapeStar6},    {idStar8, &SaverSettings::objectShape, ShapeStar8},
-};
-constexpr SelectionBox rotationBoxes[] = {
-    {idRotationNone, &SaverSettings::objectRotation, RotationNone},
-    {idClockwise, &SaverSettings::objectRotation, RotationClockwise},
-    {idAntiClockwise, &SaverSettings::objectRotation, RotationAntiClockwise},
-};
-constexpr SelectionBox zoomBoxes[] = {
-    {idZoomLow, &SaverSettings::zoomOption, ZoomLow},        {idZoomMedium, &SaverSettings::zoomOption, ZoomMedium},
-    {idZoomHigh, &SaverSettings::zoomOption, ZoomHigh},       {idZoomVeryHigh, &SaverSettings::zoomOption, ZoomVeryHigh},
-    {idPhase1, &SaverSettings::zoomOption, ZoomPhase1},     {idPhase2, &SaverSettings::zoomOption, ZoomPhase2},
-    {idPhase4, &SaverSettings::zoomOption, ZoomPhase4},     {idStartSmall, &SaverSettings::zoomOption, ZoomStartSmall},
-    {idStartLarge, &SaverSettings::zoomOption, ZoomStartLarge},
-};
+bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-// The boxes Select All and Select None set, in the order they set them.
-constexpr int selectableBoxes[] = {
-    idCircle, idSquare, idTriangle, idStar4, idDiamond, idPyramid, idStar6, idStar8,
-    idConnectDots,
-    idRotationNone, idClockwise, idAntiClockwise,
-    idZoomLow, idZoomMedium, idZoomHigh, idZoomVeryHigh, idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge,
-};
-
-template <std::size_t N>
-void ShowSelection(HWND dialog, const SelectionBox (&boxes)[N])
-{
-    for (const SelectionBox& box : boxes) {
-        CheckDlgButton(dialog, box.id, (saverSettings.*box.set & box.bit) != 0 ? BST_CHECKED : BST_UNCHECKED);
-    }
-}
-
-// The bits of the checked boxes, or the fallback when none is checked.
-template <std::size_t N>
-std::uint32_t CheckedBits(HWND dialog, const SelectionBox (&boxes)[N], std::uint32_t fallback)
+// The bits or the value the checked boxes or buttons of a row stand for.
+std::uint32_t CheckedChoices(HWND dialog, const SettingRow& row)
 {
     std::uint32_t bits = 0;
-    for (const SelectionBox& box : boxes) {
-        if (IsDlgButtonChecked(dialog, box.id) == BST_CHECKED) bits |= box.bit;
-    }
-    return bits != 0 ? bits : fallback;
+    for (const SettingChoice& choice : row.choices) bits |= Checked(dialog, choice.control) ? choice.value : 0;
+    return bits;
 }
 
-SaverSettings& Settings() { return saverSettings; }
-
-std::uint32_t ShownRate() { return 1000 / Settings().timerInterval; }
+void ShowSetting(HWND dialog, const SettingRow& row)
+{
+    const std::uint32_t stored = StoredFormOf(saverSettings, row.value);
+    switch (row.kind) {
+    case SettingKind::Number:
+        SetDlgItemInt(dialog, row.control, stored, FALSE);
+        break;
+    case SettingKind::Flag:
+        CheckDlgButton(dialog, row.control, stored == 1 ? BST_CHECKED : BST_UNCHECKED);
+        break;
+    case SettingKind::BitSet:
+        for (const SettingChoice& choice : row.choices) {
+            CheckDlgButton(dialog, choice.control, (stored & choice.value) != 0 ? BST_CHECKED : BST_UNCHECKED);
+        }
+        break;
+    case SettingKind::OneOf:
+        for (const SettingChoice& choice : row.choices) {
+            if (choice.value == stored) CheckRadioButton(dialog, row.choices.front().control, row.choices.back().control, choice.control);
+        }
+        break;
+    }
+}
 
 BOOL OnInitDialog(HWND dialog)
 {
     LoadSettings();
-    const std::int32_t colour = Settings().colourOption;
-    CheckRadioButton(dialog, idHigh, idLow, colour == ColourHigh ? idHigh : colour == ColourLow ? idLow : idMedium);
-    SetDlgItemInt(dialog, idSize, RadiusPercent(Settings().radiusFactor), FALSE);
-    SetDlgItemInt(dialog, idRate, ShownRate(), FALSE);
-    SetDlgItemInt(dialog, idDelay, static_cast<UINT>(Settings().endDelay), FALSE);
-    CheckDlgButton(dialog, idConnectDots, Settings().joinTheDots == 1 ? BST_CHECKED : BST_UNCHECKED);
-    ShowSelection(dialog, shapeBoxes);
-    ShowSelection(dialog, rotationBoxes);
-    ShowSelection(dialog, zoomBoxes);
+    for (const SettingRow& row : settingsTable) ShowSetting(dialog, row);
     return TRUE;  // the dialog manager focuses the first tab stop, OK
 }
 
 // One numeric field's check, run on every notification from it. A text
 // that is no number sets the default silently; a number out of range
-// resets the field (which checks again, in range) and warns.
-void CheckNumericField(HWND dialog, int id)
+// resets the field (which checks again, in range) and warns. The number is
+// read signed and compared unsigned, so a negative one is out of range.
+void CheckNumericField(HWND dialog, const SettingRow& row)
 {
     BOOL isNumber = FALSE;
-    const UINT entry = GetDlgItemInt(dialog, id, &isNumber, TRUE);
-    const SaverSettings defaults;
-    const char* text;
-    const char* caption;
-    UINT reset;
-    switch (id) {
-    case idRate:
-        if (!isNumber) {
-            Settings().timerInterval = defaults.timerInterval;
-            return;
-        }
-        if (entry >= 1 && entry <= maxImagesPerSec) {
-            Settings().timerInterval = 1000 / entry;
-            return;
-        }
-        reset = ShownRate();
-        text = "Entry must be between 1 and 1000";
-        caption = "Images Per Second";
-        break;
-    case idSize:
-        if (!isNumber) {
-            Settings().radiusFactor = defaults.radiusFactor;
-            return;
-        }
-        if (entry <= maxRadiusPercent) {
-            Settings().radiusFactor = entry / 100.0;
-            return;
-        }
-        reset = RadiusPercent(Settings().radiusFactor);
-        text = "Entry must be between 0 and 500 %";
-        caption = "Circle Radius";
-        break;
-    default:
-        if (!isNumber) {
-            Settings().endDelay = defaults.endDelay;
-            return;
-        }
-        if (entry <= maxEndDelay) {
-            Settings().endDelay = static_cast<std::int32_t>(entry);
-            return;
-        }
-        reset = 1;
-        text = "Entry must be between 0 and 60 (seconds)";
-        caption = "Completion Delay";
-        break;
+    const UINT entry = GetDlgItemInt(dialog, row.control, &isNumber, TRUE);
+    if (!isNumber || (entry >= row.low && entry <= row.high)) {
+        ApplyStoredValue(saverSettings, row.value, isNumber ? entry : row.defaultStored);
+        return;
     }
-    SetDlgItemInt(dialog, id, reset, FALSE);
-    MessageBoxA(nullptr, text, caption, MB_OK | MB_ICONWARNING);
+    const UINT reset = row.warningResetsToDefault ? row.defaultStored : StoredFormOf(saverSettings, row.value);
+    SetDlgItemInt(dialog, row.control, reset, FALSE);
+    MessageBoxA(nullptr, row.warning, row.warningCaption, MB_OK | MB_ICONWARNING);
 }
 
+// Select All and Select None: every check box; the colour stays.
 void SetAllBoxes(HWND dialog, UINT state)
 {
-    for (int id : selectableBoxes) CheckDlgButton(dialog, id, state);
+    for (const SettingRow& row : settingsTable) {
+        if (row.kind == SettingKind::Flag) CheckDlgButton(dialog, row.control, state);
+        if (row.kind != SettingKind::BitSet) continue;
+        for (const SettingChoice& choice : row.choices) CheckDlgButton(dialog, choice.control, state);
+    }
 }
 
-void SaveStored(StoredValue value, std::uint32_t stored) { SaveSetting(StoredValueName(value), stored); }
-
+// The record already holds the numbers last accepted. An empty shape or
+// rotation set is saved as its fallback; with no colour button checked
+// the colour is not written.
 BOOL OnOk(HWND dialog)
 {
-    SaveStored(StoredValue::RadiusFactor, StoredFormOf(Settings(), StoredValue::RadiusFactor));
-    SaveStored(StoredValue::ImagesPerSec, StoredFormOf(Settings(), StoredValue::ImagesPerSec));
-    SaveStored(StoredValue::ObjectShape, CheckedBits(dialog, shapeBoxes, ShapeCircle));
-    SaveStored(StoredValue::ObjectRotation, CheckedBits(dialog, rotationBoxes, RotationNone));
-    SaveStored(StoredValue::ZoomOption, CheckedBits(dialog, zoomBoxes, 0));
-    SaveStored(StoredValue::EndDelay, StoredFormOf(Settings(), StoredValue::EndDelay));
-    Settings().joinTheDots = IsDlgButtonChecked(dialog, idConnectDots) == BST_CHECKED ? 1 : 0;
-    SaveStored(StoredValue::JoinTheDots, static_cast<std::uint32_t>(Settings().joinTheDots));
-    const struct {
-        int id;
-        std::int32_t colour;
-    } colours[] = {{idHigh, ColourHigh}, {idMedium, ColourMedium}, {idLow, ColourLow}};
-    for (const auto& choice : colours) {
-        if (IsDlgButtonChecked(dialog, choice.id) == BST_CHECKED) {
-            SaveStored(StoredValue::ColourOption, static_cast<std::uint32_t>(choice.colour));
+    for (StoredValue value : saveOrder) {
+        const SettingRow& row = SettingRowOf(value);
+        std::uint32_t stored = 0;
+        switch (row.kind) {
+        case SettingKind::Number:
+            stored = StoredFormOf(saverSettings, value);
+            break;
+        case SettingKind::Flag:
+            stored = Checked(dialog, row.control) ? 1 : 0;
+            ApplyStoredValue(saverSettings, value, stored);
+            break;
+        case SettingKind::BitSet:
+            stored = CheckedChoices(dialog, row);
+            if (stored == 0) stored = row.fallback;
+            break;
+        case SettingKind::OneOf:
+            stored = CheckedChoices(dialog, row);
+            if (stored == 0) continue;
             break;
         }
+        SaveSetting(row.name, stored);
     }
     EndDialog(dialog, 1);
     return TRUE;
@@ -172,17 +116,16 @@ BOOL OnOk(HWND dialog)
 
 BOOL OnCommand(HWND dialog, int id)
 {
+    for (const SettingRow& row : settingsTable) {
+        if (row.kind == SettingKind::Number && row.control == id) {
+            CheckNumericField(dialog, row);
+            return FALSE;
+        }
+    }
     switch (id) {
-    case idRate:
-    case idSize:
-    case idDelay:
-        CheckNumericField(dialog, id);
-        return FALSE;
     case idSelectAll:
-        SetAllBoxes(dialog, BST_CHECKED);
-        return FALSE;
     case idSelectNone:
-        SetAllBoxes(dialog, BST_UNCHECKED);
+        SetAllBoxes(dialog, id == idSelectAll ? BST_CHECKED : BST_UNCHECKED);
         return FALSE;
     case IDOK:
         return OnOk(dialog);

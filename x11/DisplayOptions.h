@@ -1,12 +1,11 @@
-// The command line of the xscreensaver display mode: where to draw, the
-// seed, and the settings (the same NAME=VALUE and per-setting options as
-// gyrelace-render). Options take one dash or two, as xscreensaver's do.
+// The command line of the xscreensaver display mode: where to draw, and the
+// seed and settings every Gyrelace program takes. Options take one dash or
+// two, as xscreensaver's do.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
-#include "settings/SaverSettings.h"
+#include "settings/CommandLineScan.h"
 
 enum class DrawTarget {
     OwnWindow,  // --window, the default: a window of its own
@@ -14,13 +13,9 @@ enum class DrawTarget {
     WindowId,   // --window-id ID: another client's window; wins over the others
 };
 
-struct DisplayOptions {
+struct DisplayOptions : SharedOptions {
     DrawTarget target = DrawTarget::OwnWindow;
     unsigned long windowId = 0;
-    bool seedGiven = false;
-    std::uint32_t seed = 0;
-    SaverSettings settings;
-    bool help = false;
 };
 
 // Reads argv[1..argc-1]. False with a one-line error naming the problem.
@@ -29,4 +24,4 @@ bool ParseDisplayOptions(int argc, const char* const* argv, DisplayOptions& opti
 // A window id as xscreensaver writes it: decimal or 0x-hex, not 0.
 bool ParseWindowId(const std::string& text, unsigned long& id);
 
-extern const char* const displayUsage;
+std::string DisplayUsage();

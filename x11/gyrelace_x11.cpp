@@ -9,7 +9,6 @@
 #include <string>
 
 #include "anim/AnimationDriver.h"
-#include "settings/SettingOptions.h"
 #include "x11/DisplayLoop.h"
 #include "x11/DisplayOptions.h"
 #include "x11/TargetWindow.h"
@@ -42,9 +41,7 @@ int main(int argc, char** argv)
     std::string error;
     if (!ParseDisplayOptions(argc, argv, options, error)) return Fail(2, error);
     if (options.help) {
-        std::fputs(displayUsage, stdout);
-        std::fputs(setOptionUsage, stdout);
-        std::fputs(settingOptionUsage, stdout);
+        std::fputs(DisplayUsage().c_str(), stdout);
         return 0;
     }
     KeepDefaultTermination();
@@ -56,8 +53,8 @@ int main(int argc, char** argv)
     EndQuietlyWhenWindowGone();
 
     auto animation = std::make_unique<Animation>();
-    animation->settings = options.settings;
-    StartAnimation(*animation, options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    StartAnimation(*animation, options.settings,
+                   options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     const int status = RunDisplayLoop(display, target, *animation, error);
     if (status != 0) return Fail(status, error);
     XCloseDisplay(display);

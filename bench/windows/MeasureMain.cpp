@@ -46,8 +46,7 @@ private:
 std::vector<PredictedPoint> PredictPixelFigure(const SaverSettings& settings, std::uint32_t seed)
 {
     auto animation = std::make_unique<Animation>();
-    animation->settings = settings;
-    StartAnimation(*animation, seed);
+    StartAnimation(*animation, settings, seed);
     ResizeAnimation(*animation, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     std::vector<PredictedPoint> points;
     PixelRecorder recorder(points);

@@ -1,6 +1,8 @@
-// gyrelace-render's command line: what it accepts, what it and the display
-// mode's refuse, and that a refused command leaves files alone and a seed
-// always gives the same bytes.
+// The command lines of gyrelace-render and of the display mode, read by the
+// one scanner they share: the settings options in either program and
+// spelling, each program's own options, one table of what both refuse with
+// the line that names the problem, and the renderer run as a program: a
+// refused command leaves files alone and a seed always gives the same bytes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "render/RenderOptions.h"
+#include "settings/StoredValues.h"
 #include "x11/DisplayOptions.h"
 
 namespace {
@@ -22,31 +25,94 @@ bool Parse(std::vector<const char*> args, RenderOptions& options, std::string& e
     return ParseRenderOptions(static_cast<int>(args.size()), args.data(), options, error);
 }
 
-TEST(RenderOptions, AcceptsEachOptionInBothSpellings)
+bool Parse(std::vector<const char*> args, DisplayOptions& options, std::string& error)
+{
+    args.insert(args.begin(), "gyrelace");
+    return ParseDisplayOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+
+// Stored forms in load order: RadiusFactor, ImagesPerSec, JoinTheDots,
+// ObjectShape, ObjectRotation, ColourOption, ZoomOption, EndDelay.
+constexpr StoredNumbers defaults{8, 50, 0, ShapeCircle, RotationNone, ColourHigh, 0, 1};
+
+TEST(ProgramOptions, EitherProgramTakesTheSettingsInEitherSpelling)
+{
+    const struct {
+        std::vector<const char*> args;
+        StoredNumbers stored;
+    } cases[] = {
+        {{}, defaults},
+        {{"--object-size", "500", "-points-per-second=400", "--completion-delay", "0", "--connect-dots"},
+         {500, 500, 1, ShapeCircle, RotationNone, ColourHigh, 0, 0}},
+        {{"--no-circle", "--square", "-star8", "--no-still", "--clockwise", "--anticlockwise", "--colour-low"},
+         {8, 50, 0, ShapeSquare | ShapeStar8, RotationAll & ~RotationNone, ColourLow, 0, 1}},
+        {{"--no-circle", "--no-still"}, defaults},  // an empty set is Circle / None
+        {{"--set", "ObjectShape=0", "--triangle", "--set=connect=1", "--no-connect-dots", "--colour-medium"},
+         {8, 50, 0, ShapeTriangle, RotationNone, ColourMedium, 0, 1}},
+        {{"--zoom-low", "--zoom-medium", "--zoom-high", "--zoom-very-high", "--zoom-1-phase", "--zoom-2-phase",
+          "--zoom-4-phase", "--zoom-start-small", "--zoom-start-large", "--no-zoom-medium"},
+         {8, 50, 0, ShapeCircle, RotationNone, ColourHigh, ZoomAll & ~ZoomMedium, 1}},
+        // Through the stored values' checks, as a load.
+        {{"--set", "RadiusFactor=900", "--set", "ImagesPerSec=0", "--set", "EndDelay=0xFFFFFFFF", "--set",
+          "shape=0x1FE", "-set", "rotation=0x11"},
+         {500, 50, 0, ShapeAll, RotationNone, ColourHigh, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        RenderOptions render;
+        DisplayOptions display;
+        std::string error;
+        std::vector<const char*> renderArgs = c.args;
+        renderArgs.insert(renderArgs.end(), {"--ops", "x"});
+        ASSERT_TRUE(Parse(renderArgs, render, error)) << error;
+        ASSERT_TRUE(Parse(c.args, display, error)) << error;
+        EXPECT_EQ(StoredNumbersOf(render.settings), c.stored) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_EQ(StoredNumbersOf(display.settings), c.stored) << (c.args.empty() ? "" : c.args[0]);
+    }
+}
+
+TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
 {
     RenderOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--seed", "4294967295", "--size=1920x1080", "--figures", "3", "--set", "RadiusFactor=29",
-                       "--set=ObjectShape=0x1FE", "--set", "connect=1", "--set", "EndDelay=0xFFFFFFFF", "--ops", "-",
-                       "--trace", "t.csv", "--out", "p.png"},
+    ASSERT_TRUE(Parse({"--seed", "4294967295", "--size=1920x1080", "--figures", "3", "--ops", "-", "--trace", "t.csv",
+                       "--out", "p.png"},
                       o, error))
         << error;
     EXPECT_TRUE(o.seedGiven && o.seed == 4294967295u && o.figures == 3);
     EXPECT_TRUE(o.width == 1920 && o.height == 1080 && o.monitors.empty());
-    EXPECT_TRUE(o.settings.radiusFactor == 0.29 && o.settings.objectShape == ShapeAll && o.settings.joinTheDots == 1);
-    EXPECT_EQ(o.settings.endDelay, 0) << "through the stored values' checks";
     EXPECT_TRUE(o.opsPath == "-" && o.tracePath == "t.csv" && o.outPath == "p.png");
-
     // Monitors anywhere on the desktop; the picture starts at their top left.
     ASSERT_TRUE(Parse({"--monitors", "800x600+0+0,640x480-640+100", "--ops", "x"}, o, error)) << error;
     EXPECT_TRUE(o.width == 1440 && o.height == 600);
     ASSERT_EQ(o.monitors.size(), 2u);
     EXPECT_TRUE(o.monitors[0].left == 640 && o.monitors[0].top == 0 && o.monitors[0].width == 800);
     EXPECT_TRUE(o.monitors[1].left == 0 && o.monitors[1].top == 100 && o.monitors[1].height == 480);
+
+    using enum DrawTarget;
+    const struct {
+        std::vector<const char*> args;
+        DrawTarget target;
+        unsigned long windowId;
+    } targets[] = {
+        {{}, OwnWindow, 0},
+        {{"-root"}, Root, 0},
+        {{"--root", "-window"}, OwnWindow, 0},
+        {{"--window-id", "0x2A", "--root", "-window"}, WindowId, 42},  // the window id wins
+        {{"-window-id=4294967295"}, WindowId, 4294967295},
+    };
+    for (const auto& c : targets) {
+        DisplayOptions d;
+        ASSERT_TRUE(Parse(c.args, d, error)) << error;
+        EXPECT_EQ(d.target, c.target) << c.args.size();
+        EXPECT_EQ(d.windowId, c.windowId);
+    }
+    DisplayOptions d;
+    ASSERT_TRUE(Parse({"--seed", "7", "-h", "--no-such-option"}, d, error));
+    EXPECT_TRUE(d.help && d.seedGiven && d.seed == 7u) << "help ends the scan";
 }
 
 // Rows starting "gyrelace" are the display mode's, the others the renderer's.
-TEST(CommandLines, RefuseBadInputNamingTheProblem)
+TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
 {
     struct Case {
         std::vector<const char*> args;
@@ -90,9 +156,9 @@ TEST(CommandLines, RefuseBadInputNamingTheProblem)
         RenderOptions render;
         DisplayOptions display;
         std::string error;
-        const bool accepted = std::string(c.args[0]) == "gyrelace"
-                                  ? ParseDisplayOptions(static_cast<int>(c.args.size()), c.args.data(), display, error)
-                                  : Parse(c.args, render, error);
+        const bool forDisplay = std::string(c.args[0]) == "gyrelace";
+        const std::vector<const char*> args(c.args.begin() + (forDisplay ? 1 : 0), c.args.end());
+        const bool accepted = forDisplay ? Parse(args, display, error) : Parse(args, render, error);
         EXPECT_FALSE(accepted) << c.mention;
         EXPECT_NE(error.find(c.mention), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos);

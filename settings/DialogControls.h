@@ -1,4 +1,5 @@
-// The control identifiers of the settings dialog (template 2003).
+// The control identifiers of the settings dialog (template 2003). The
+// settings table names the control of each setting by them.
 #pragma once
 
 enum SetupControl : int {
