@@ -39,7 +39,7 @@ int PointsDue(PointClock& clock, int pointIndex, std::uint32_t interval, std::ui
     const std::uint32_t whole = elapsed / interval;
     const std::uint32_t dueSinceStart = whole >= figurePointCount ? figurePointCount : whole + 1;
     const int behind = static_cast<int>(dueSinceStart) - pointIndex;
-    const int cap = static_cast<int>(burstMilliseconds / interval) + 1;
+    const int cap = std::max(static_cast<int>(burstMilliseconds / interval), 1);
     const int points = std::clamp(behind, 1, std::min(cap, left));
     if (behind > cap) {
         // Forget the stall: the last point drawn now is the one due now.
