@@ -101,7 +101,7 @@ LRESULT OnClose(HWND window, WPARAM wParam, LPARAM lParam)
 {
     StopTimer(window);
     const LRESULT result = InputWatchProc(window, WM_CLOSE, wParam, lParam);
-    if (!IsWindow(window) || shellState.closeApproved || shellState.verifying) return result;
+    if (!IsWindow(window) || shellState.closeStage != CloseStage::Open) return result;
     WakeAfter(window, ResumeDesktop(TheDesktop(), GetTickCount()));
     return result;
 }

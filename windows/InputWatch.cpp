@@ -41,16 +41,15 @@ void OnMouseMove(HWND window)
 
 LONG VerifyPassword(HWND window)
 {
-    shellState.verifying = true;
+    shellState.closeStage = CloseStage::Verifying;
     MSG dropped;
     PeekMessageA(&dropped, window, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
     PeekMessageA(&dropped, window, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
     const LRESULT result = SendMessageA(window, VerifyRequestMessage, 0, 0);
-    shellState.closeApproved = result != 0 ? 1 : 0;
-    shellState.verifying = false;
+    shellState.closeStage = result != 0 ? CloseStage::Approved : CloseStage::Open;
     if (result == 0) HideCursor();
     shellState.lastVerifyTick = GetTickCount();
-    return shellState.closeApproved;
+    return result != 0 ? 1 : 0;
 }
 
 }  // namespace
@@ -59,10 +58,12 @@ void HideCursor() { SetCursor(nullptr); }
 
 LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (shellState.isPreview || shellState.closeApproved) return DefWindowProcA(window, message, wParam, lParam);
+    if (shellState.isPreview || shellState.closeStage == CloseStage::Approved) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
     if (message == WM_CLOSE) return OnClose(window, message, wParam, lParam);
     if (message == VerifyRequestMessage) return OnVerifyRequest(window);
-    if (shellState.verifying) return DefWindowProcA(window, message, wParam, lParam);
+    if (shellState.closeStage == CloseStage::Verifying) return DefWindowProcA(window, message, wParam, lParam);
 
     switch (message) {
     case WM_SHOWWINDOW:
@@ -89,16 +90,16 @@ LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 LONG ConfirmClose(HWND window)
 {
-    if (shellState.verifying || shellState.closeApproved) return 0;
+    if (shellState.closeStage != CloseStage::Open) return 0;
     if (shellState.verifyPassword == nullptr) {
-        shellState.closeApproved = 1;
+        shellState.closeStage = CloseStage::Approved;
         return 1;
     }
     const DWORD now = GetTickCount();
     if (shellState.lastVerifyTick == neverVerified || TicksSince(shellState.lastVerifyTick, now) >= reverifyPause) {
         return VerifyPassword(window);
     }
-    return shellState.closeApproved;
+    return 0;  // refused a moment ago: refused again without asking
 }
 
 void LoadPasswordCheck()

@@ -12,7 +12,7 @@ inline constexpr DWORD reverifyPause = 200;
 // The last stage of the saver window's message chain.
 LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Nonzero when the close may go on; the answer also stays in closeApproved.
+// Nonzero when the close may go on; the stage of the close says so too.
 LONG ConfirmClose(HWND window);
 
 void LoadPasswordCheck();

@@ -95,7 +95,7 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SETTEXT:
         return 0;
     case WM_PAINT:
-        if (shellState.closeApproved) return DefWindowProcA(window, message, wParam, lParam);
+        if (shellState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
         if (!shellState.isPreview) HideCursor();
         break;
     case WM_HELP:
@@ -108,13 +108,13 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (shellState.closeApproved) return DefWindowProcA(window, message, wParam, lParam);
+        if (shellState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
         break;
     case WM_SYSCOMMAND:
         if (!shellState.isPreview && IsBlockedSystemCommand(wParam)) return 0;
         break;
     case WM_TIMER:
-        if (shellState.closeApproved) return 0;
+        if (shellState.closeStage == CloseStage::Approved) return 0;
         Sleep(0);
         break;
     default:

@@ -17,12 +17,20 @@ using AssociateContextProc = InputContext(WINAPI*)(HWND, InputContext);
 
 inline constexpr std::uint32_t neverVerified = 0xFFFFFFFF;
 
+// Where a close of the full-screen saver stands. Messages that arrive while
+// the password component asks (it runs a modal loop on this thread) see
+// Verifying; once Approved the window only goes.
+enum class CloseStage {
+    Open,       // running; input asks for a close
+    Verifying,  // the password component decides
+    Approved,   // the window is being destroyed
+};
+
 struct ShellState {
     HINSTANCE moduleHandle = nullptr;
     HWND saverWindow = nullptr;
     bool isPreview = false;
-    LONG closeApproved = 0;
-    bool verifying = false;
+    CloseStage closeStage = CloseStage::Open;
     HMODULE verifierLibrary = nullptr;
     VerifyPasswordProc verifyPassword = nullptr;
     HMODULE imeLibrary = nullptr;
