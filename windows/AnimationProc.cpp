@@ -76,6 +76,8 @@ void OnDisplayChange(HWND window)
     const int count = FindMonitors(areas, primary);
     ChangeDesktop(TheDesktop(), areas, count, primary, saverSettings);
     InvalidateRect(window, nullptr, TRUE);
+    // The timer may be waiting out a completion delay: the new figures start now.
+    WakeAfter(window, ResumeDesktop(TheDesktop(), GetTickCount()));
 }
 
 // Any timer draws the points that are due; only the clocks end a completion
