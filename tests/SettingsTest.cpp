@@ -77,20 +77,14 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
     const Case cases[] = {
         {StoredValue::ImagesPerSec, 0, [](SaverSettings& s) { s.timerInterval = 20; }},
         {StoredValue::ImagesPerSec, 1001, [](SaverSettings& s) { s.timerInterval = 1; }},
-        {StoredValue::ImagesPerSec, 0xFFFFFFFF, [](SaverSettings& s) { s.timerInterval = 1; }},
-        {StoredValue::RadiusFactor, 501, [](SaverSettings& s) { s.radiusFactor = 5.0; }},
         {StoredValue::RadiusFactor, 0xFFFFFFFF, [](SaverSettings& s) { s.radiusFactor = 5.0; }},
         {StoredValue::EndDelay, 61, [](SaverSettings& s) { s.endDelay = 60; }},
-        {StoredValue::EndDelay, 0xFFFFFFFF, [](SaverSettings& s) { s.endDelay = 0; }},
         {StoredValue::EndDelay, 0x80000000, [](SaverSettings& s) { s.endDelay = 0; }},
         {StoredValue::JoinTheDots, 2, [](SaverSettings& s) { s.joinTheDots = 0; }},
-        {StoredValue::ObjectShape, 0, [](SaverSettings&) {}},
         {StoredValue::ObjectShape, 0xFFFFFE01, [](SaverSettings&) {}},
         {StoredValue::ObjectShape, 0x1081, [](SaverSettings& s) { s.objectShape = ShapeStar6; }},
-        {StoredValue::ObjectRotation, 0x11, [](SaverSettings&) {}},
         {StoredValue::ObjectRotation, 0xFFFFFFFF, [](SaverSettings& s) { s.objectRotation = RotationAll; }},
         {StoredValue::ColourOption, 20, [](SaverSettings&) {}},
-        {StoredValue::ColourOption, 0xFFFFFFFF, [](SaverSettings&) {}},
         {StoredValue::ZoomOption, 0xFFFFFFFF, [](SaverSettings& s) { s.zoomOption = ZoomAll; }},
     };
     for (const Case& c : cases) {

@@ -1,9 +1,8 @@
-// The configuration dialog, driven from outside as a user would: its
-// template pinned and a control of the right kind for every setting of the
-// settings table; one table of sessions (entries typed, with the warnings
-// and fields they bring, buttons clicked, OK or Cancel, and what the
-// registry then holds); and one table of stored values, hand-edited or not,
-// with what the dialog shows for them and a saver that runs on them.
+// The configuration dialog, driven from outside as a user would (its
+// template is pinned with the other resources): one table of sessions
+// (entries typed, with the warnings and fields they bring, buttons clicked,
+// OK or Cancel, and what the registry then holds); and one table of stored
+// values, hand-edited or not, with what the dialog shows for them.
 #include <functional>
 #include <map>
 #include <memory>
@@ -126,43 +125,6 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-// The dialog's template as the saver holds it: every control's class, id,
-// caption, style and place in dialog units, the title, the font and the
-// size, pinned by one FNV-1a digest (any change to the resource script
-// changes it; check the dialog by eye, then take the new digest).
-std::uint64_t TemplateDigest()
-{
-    HMODULE saver = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    HRSRC resource = FindResourceExA(saver, RT_DIALOG, MAKEINTRESOURCEA(2003),
-                                     MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK));
-    std::uint64_t hash = 0xCBF29CE484222325u;
-    if (resource == nullptr) return 0;
-    const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(saver, resource)));
-    for (DWORD i = 0; i < SizeofResource(saver, resource); ++i) hash = (hash ^ bytes[i]) * 0x100000001B3u;
-    FreeLibrary(saver);
-    return hash;
-}
-
-TEST_F(Dialog, TheTemplateIsPinnedAndEverySettingHasItsControl)
-{
-    EXPECT_EQ(TemplateDigest(), 0x4823F0C26DD463FFu) << std::hex << TemplateDigest();
-    Open();
-    for (const SettingRow& row : settingsTable) {
-        SCOPED_TRACE(row.name);
-        const bool boxes = row.kind == SettingKind::BitSet || row.kind == SettingKind::Flag;
-        auto kind = [&](int id) { return static_cast<DWORD>(GetWindowLongA(Item(id), GWL_STYLE)) & 0xF; };
-        if (row.kind == SettingKind::Number) {
-            EXPECT_EQ(GetWindowLongA(Item(row.control), GWL_STYLE) & ES_NUMBER, ES_NUMBER);
-        } else if (row.kind == SettingKind::Flag) {
-            EXPECT_EQ(kind(row.control), static_cast<DWORD>(BS_AUTOCHECKBOX));
-        }
-        for (const SettingChoice& choice : row.choices) {
-            EXPECT_EQ(kind(choice.control), static_cast<DWORD>(boxes ? BS_AUTOCHECKBOX : BS_AUTORADIOBUTTON)) << choice.option;
-        }
-    }
-    EXPECT_EQ(Press(IDCANCEL), 0u);
-}
-
 // One step of a session: type text into a field (and expect a warning with
 // its caption and text, or none, and the field's text afterwards), or
 // click a button (text null).
@@ -237,17 +199,14 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
 }
 
 // What stored values become, shown by the dialog: fields, the colour and
-// the checked boxes (ids in order, the colour button among them). Every row
-// also runs the saver on them, which must neither crash nor hang.
+// the checked boxes (ids in order, the colour button among them). The
+// mending itself is checked natively; these are the registry's own forms.
 struct StoredCase {
     const char* what;
     std::function<void()> store;
     const char *rate, *size, *delay;
     std::vector<int> checked;
 };
-
-// At 500 % most stamps lie outside the screen: no pixel is sure to show soon.
-bool SurelyVisible(const StoredCase& c) { return std::string(c.size) != "500"; }
 
 void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD size)
 {
@@ -256,30 +215,21 @@ void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD si
 
 void StoreEach(DWORD value)
 {
-    for (const char* name : {"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape", "ObjectRotation",
-                             "ColourOption", "ZoomOption", "EndDelay"}) {
-        SetSetting(name, value);
-    }
+    for (const SettingRow& row : settingsTable) SetSetting(row.name, value);
 }
 
 class StoredValues : public Dialog {};
 
-TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndTheSaverRunsOnThem)
+TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
 {
     static const unsigned long long eightBytes = 0x0000000100000032ull;
     const StoredCase cases[] = {
         {"no settings key", [] {}, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
-        {"every value 0", [] { StoreEach(0); }, "50", "0", "0", {idCircle, idHigh, idRotationNone}},
-        {"every value 0xFFFFFFFF", [] { StoreEach(0xFFFFFFFF); }, "1000", "500", "0",
-         {idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idHigh,
-          idRotationNone, idClockwise, idAntiClockwise, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh,
-          idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge}},
         {"out of range", [] {
              SetSetting("ImagesPerSec", 0), SetSetting("RadiusFactor", 900), SetSetting("EndDelay", 61),
-                 SetSetting("ColourOption", 7), SetSetting("JoinTheDots", 2), SetSetting("ObjectShape", 0x1081);
-         }, "50", "500", "60", {idStar6, idHigh, idRotationNone}},
-        {"a negative delay is none", [] { SetSetting("EndDelay", 0xFFFFFFF6), SetSetting("ColourOption", 50); },
-         "50", "8", "0", {idCircle, idLow, idRotationNone}},
+                 SetSetting("ColourOption", 7), SetSetting("JoinTheDots", 2), SetSetting("ObjectShape", 0x1081),
+                 SetSetting("ObjectRotation", 0x18), SetSetting("ZoomOption", 0x4A5);
+         }, "50", "500", "60", {idStar6, idHigh, idAntiClockwise, idZoomMedium, idPhase1, idPhase4}},
         {"text values", [] {
              WriteSettingsValue("ImagesPerSec", REG_SZ, "50", 3);
              WriteSettingsValue("RadiusFactor", REG_SZ, "a long text value", 18);
@@ -289,13 +239,10 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndTheSaverRunsOnThem)
              WriteSettingsValue("ImagesPerSec", REG_QWORD, &eightBytes, 8);
              WriteSettingsValue("EndDelay", REG_QWORD, &eightBytes, 8);
          }, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
-        {"a huge size with Connect Dots and every shape", [] {
-             SetSetting("RadiusFactor", 500), SetSetting("JoinTheDots", 1), SetSetting("ObjectShape", 0x1FE),
-                 SetSetting("ZoomOption", 0x3FE), SetSetting("ImagesPerSec", 1000), SetSetting("ColourOption", 30);
-         }, "1000", "500", "1",
-         {idConnectDots, idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idMedium,
-          idRotationNone, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh, idPhase1, idPhase2, idPhase4,
-          idStartSmall, idStartLarge}},
+        {"every value 0xFFFFFFFF", [] { StoreEach(0xFFFFFFFF); }, "1000", "500", "0",
+         {idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idHigh,
+          idRotationNone, idClockwise, idAntiClockwise, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh,
+          idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge}},
     };
     for (const StoredCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -309,18 +256,15 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndTheSaverRunsOnThem)
         EXPECT_EQ(Focus(), Item(IDOK));
         EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
         EXPECT_EQ(Press(IDCANCEL), 0u);
-
-        SaverRun saver(SaverCommand("/s"));
-        HWND window = StartFullScreen(saver);
-        ASSERT_NE(window, nullptr);
-        DWORD_PTR result = 0;
-        if (SurelyVisible(c)) {
-            EXPECT_TRUE(PumpUntil([&] { return CaptureScreen().LitPixels() > 0; }, 30000)) << "it draws";
-        }
-        EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0) << "it answers";
-        PressKeyTo(window);
-        EXPECT_EQ(saver.WaitExit(30000), 0u);
     }
+    // On the last, stamps of 500 %, every shape, 1000 points a second: the saver neither hangs nor crashes.
+    SaverRun saver(SaverCommand("/s"));
+    HWND window = StartFullScreen(saver);
+    ASSERT_NE(window, nullptr);
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0) << "it answers";
+    PressKeyTo(window);
+    EXPECT_EQ(saver.WaitExit(30000), 0u);
 }
 
 }  // namespace

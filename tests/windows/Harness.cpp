@@ -191,6 +191,20 @@ void InstallPasswordComponent(bool installed)
     }
 }
 
+std::uint64_t ResourceDigest(LPCSTR type, WORD id)
+{
+    HMODULE saver = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HRSRC resource = FindResourceExA(saver, type, MAKEINTRESOURCEA(id), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_UK));
+    std::uint64_t hash = 0;
+    if (resource != nullptr) {
+        const auto* bytes = static_cast<const BYTE*>(LockResource(LoadResource(saver, resource)));
+        hash = 0xCBF29CE484222325u;
+        for (DWORD i = 0; i < SizeofResource(saver, resource); ++i) hash = (hash ^ bytes[i]) * 0x100000001B3u;
+    }
+    FreeLibrary(saver);
+    return hash;
+}
+
 bool SystemSaysSaverRuns()
 {
     char program[MAX_PATH];

@@ -74,6 +74,10 @@ std::string SystemDirectoryFile(const char* fileName);
 // The stand-in component installed as the system's PASSWORD.CPL, or removed.
 void InstallPasswordComponent(bool installed);
 
+// The FNV-1a digest of one of the saver's resources (in its one language),
+// 0 when it has none of that type and number.
+std::uint64_t ResourceDigest(LPCSTR type, WORD id);
+
 // Whether the system counts a screen saver as running, asked by a fresh
 // process: each process keeps the first answer it read.
 bool SystemSaysSaverRuns();

@@ -92,31 +92,27 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpAndEndsWithIt)
     EXPECT_EQ(run.WaitExit(30000), 0u);
 }
 
-// The display name, the class icon, the version and the manifest are the
-// saver's own resources.
-TEST(Resources, NameIconVersionManifestAndDialog)
+// The saver's own resources, each pinned by a digest of its bytes: the
+// display name (string block 1), the class icon (group 100 and its one
+// 32 x 32, 16-colour image), the settings dialog with every control's
+// class, id, caption, style and place, the version, and the manifest that
+// asks for per-monitor DPI awareness. Any change to res/ changes a digest:
+// look at the result, then take the new digest.
+TEST(Resources, EachIsPinnedByADigest)
 {
-    HMODULE saver = LoadLibraryExA(SaverPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(saver, nullptr);
-    char name[64] = {};
-    EXPECT_GT(LoadStringA(saver, 1, name, sizeof name), 0);
-    EXPECT_STREQ(name, "Gyrelace");
-    HRSRC group = FindResourceA(saver, MAKEINTRESOURCEA(100), RT_GROUP_ICON);
-    ASSERT_NE(group, nullptr);
-    // The group's single entry: 32 x 32 pixels in 16 colours.
-    const auto* entry = static_cast<const BYTE*>(LockResource(LoadResource(saver, group)));
-    EXPECT_EQ(entry[4], 1) << "one icon";
-    EXPECT_EQ(entry[6], 32);
-    EXPECT_EQ(entry[7], 32);
-    EXPECT_EQ(entry[8], 16);
-    EXPECT_NE(FindResourceA(saver, MAKEINTRESOURCEA(1), RT_VERSION), nullptr);
-    HRSRC manifest = FindResourceA(saver, MAKEINTRESOURCEA(1), RT_MANIFEST);
-    ASSERT_NE(manifest, nullptr);
-    const std::string text(static_cast<const char*>(LockResource(LoadResource(saver, manifest))),
-                           SizeofResource(saver, manifest));
-    EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
-    EXPECT_NE(FindResourceA(saver, MAKEINTRESOURCEA(2003), RT_DIALOG), nullptr);
-    FreeLibrary(saver);
+    const struct {
+        LPCSTR type;
+        WORD id;
+        std::uint64_t digest;
+    } resources[] = {
+        {RT_STRING, 1, 0x00D3C243E4C3A6DFu},    {RT_GROUP_ICON, 100, 0x8D2AFE7CBD621707u},
+        {RT_ICON, 1, 0x6DEB09BA32A91A1Eu},      {RT_DIALOG, 2003, 0x4823F0C26DD463FFu},
+        {RT_VERSION, 1, 0x65295DD9E2B65529u},   {RT_MANIFEST, 1, 0x5E9B825B90703064u},
+    };
+    for (const auto& r : resources) {
+        EXPECT_EQ(ResourceDigest(r.type, r.id), r.digest)
+            << reinterpret_cast<UINT_PTR>(r.type) << " " << r.id << ": 0x" << std::hex << ResourceDigest(r.type, r.id);
+    }
 }
 
 }  // namespace
