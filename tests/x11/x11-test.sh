@@ -5,8 +5,11 @@
 #           picture; a resize starts the next figure at the new size; SIGTERM,
 #           q and a destroyed window end it as xscreensaver expects;
 #   daemon  run by the real xscreensaver daemon, activated and deactivated;
-#   panel   xscreensaver-settings reads gyrelace.xml without complaint.
-# usage: x11-test.sh modes|plain-modes|daemon|panel GYRELACE RENDER GYRELACE_XML
+#   panel   xscreensaver-settings reads gyrelace.xml without complaint;
+#   robust  what desktops do to it: a window gone before it starts, SIGTERM
+#           at any moment, visuals of each depth, resize bursts, windows too
+#           large for an image.
+# usage: x11-test.sh modes|plain-modes|daemon|panel|robust GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
 work=$(mktemp -d)
@@ -22,20 +25,25 @@ wait_for() {
     until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
 }
 
+# Starts a private Xvfb with these arguments in place of the last one.
+start_xvfb() {
+    [[ -z ${xvfb_pid:-} ]] || { kill "$xvfb_pid"; wait "$xvfb_pid" || true; }
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -noreset "$@" 3>"$work/display" 2>/dev/null & xvfb_pid=$!; pids+=($xvfb_pid)
+    wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=:$(cat "$work/display")
+}
 # plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
 xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
-Xvfb -displayfd 3 -noreset "${xvfb[@]}" 3>"$work/display" 2>/dev/null & pids+=($!)
-wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+[[ $what == robust ]] || start_xvfb "${xvfb[@]}"
 # A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
 quick="--points-per-second 1000 --completion-delay 60"
 
-# True when window $1, outside xev's own inner window when $3 says so,
-# shows exactly the picture $2.
+# True when window $1 shows exactly the picture $2, both read as 8 bits a
+# channel and passed through the convert options that follow.
 shows() {
     import -silent -window "$1" "$work/screen.png" 2>/dev/null || return 1
-    local crop=(); [[ $3 == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
-    convert "$work/screen.png" "${crop[@]}" "$work/a.png" && convert "$2" "${crop[@]}" "$work/b.png"
+    convert "$work/screen.png" -depth 8 "${@:3}" "$work/a.png" && convert "$2" -depth 8 "${@:3}" "$work/b.png"
     [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
 }
 gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
@@ -43,17 +51,22 @@ start_xev() {
     xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
     xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
 }
-# Runs `gyrelace $args` with the case's seed.
+# Runs `gyrelace $args` with the case's seed, its address space limited to
+# $limit KiB when that is set.
 start_gyrelace() {
-    "$gyrelace" $args --seed "$seed" $quick 2>"$work/err" & pid=$!; pids+=($pid)
+    ([[ ${limit:--} == - ]] || ulimit -v "$limit"; exec "$gyrelace" $args --seed "$seed" $quick) 2>"$work/err" &
+    pid=$!; pids+=($pid)
     [[ $window == own ]] && window=$(timeout 30 xdotool search --sync --name '^Gyrelace$' | head -1)
     return 0
 }
-# Waits until $window shows gyrelace-render's picture of $figures figures
-# at $size for the same seed and settings.
+# Waits until $window, outside xev's inner window when $mask says so, shows
+# gyrelace-render's picture of $figures figures at $size for the same seed
+# and settings, each channel cut as $cut says.
 expect_picture() {
     "$render" --seed "$seed" --size "$size" --figures "$figures" $settings $quick --out "$work/want.png"
-    wait_for 60 shows "$window" "$work/want.png" "$mask" || fail "$case: the screen is not gyrelace-render's picture"
+    local crop=(); [[ $mask == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
+    wait_for 60 shows "$window" "$work/want.png" "${crop[@]}" ${cut:-} ||
+        fail "$case: the screen is not gyrelace-render's picture"
 }
 # Waits for gyrelace to end with status $1 and nothing on stderr.
 ended() {
@@ -130,6 +143,45 @@ panel() {
     wait_for 60 grep -q "forked .*(gyrelace)" "$work/panel.log" || fail "the panel's preview did not start gyrelace"
     ! grep -E "WARNING|is required|is not a valid" "$work/panel.log" || fail "the panel complained"
     echo "ok panel"
+}
+
+# Each row runs gyrelace on a screen of its own (Xvfb's -screen 0 WxHxDEPTH
+# and options), under an address-space limit in KiB, in a window: root,
+# id:ID (--window-id), saver:ID (XSCREENSAVER_WINDOW) or xev (another
+# client's 320x200 window), then resized to each size in turn while stopped,
+# and expects:
+#   refused   status 1 and one line on stderr naming the window;
+#   unleaked  SIGTERM at any moment of its start leaves no shared memory;
+#   black     one line on stderr, then waiting with the screen black until
+#             SIGTERM ends it; stays: the same, the screen too large to capture;
+#   N@RGB     the renderer's picture of N figures at the last size, each
+#             channel cut to the bits in RGB (565: 5 red, 6 green, 5 blue).
+robust() {
+    local running= status
+    while read -r case screen limit where resizes expect; do
+        [[ $case == \#* ]] && continue
+        if [[ $limit != - && $(ldd "$gyrelace") == *libasan* ]]; then echo "skip $case (AddressSanitizer)"; continue; fi
+        [[ $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
+        size=${screen%%,*} size=${size%x*} seed=3 settings= window=root mask=- figures=1 cut=
+        case $where in
+        root) args=--root ;;
+        id:*) args="--window-id ${where#id:}" ;;
+        saver:*) args=--root; export XSCREENSAVER_WINDOW=${where#saver:} ;;
+        xev) start_xev; window=$xev_window mask=xev size=320x200 args="--window-id $xev_window" ;;
+        esac
+        [[ $expect == unleaked ]] || start_gyrelace
+        case $expect in
+        refused) status=0; wait "$pid" || status=$?
+            (( status == 1 )) && [[ $(wc -l <"$work/err") == 1 ]] && grep -q "${where#*:}" "$work/err" ||
+                fail "$case: status $status, stderr: $(cat "$work/err")" ;;
+        esac
+        [[ $where != xev ]] || kill "$xev_pid"
+        unset XSCREENSAVER_WINDOW; echo "ok $case"
+    done <<'CASES'
+# case             screen            limit   window          resizes                  expect
+window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
+saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
+CASES
 }
 
 "$what"
