@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -29,6 +30,26 @@ unsigned long Place(std::uint8_t value, int shift, unsigned long mask)
     const unsigned long v = value;
     return (shift >= 0 ? v << shift : v >> -shift) & mask;
 }
+
+// Holds back the signals that end a display mode (xscreensaver's SIGTERM, a
+// terminal's SIGINT and SIGHUP) while it lives; a signal that came meanwhile
+// takes its default action when it ends.
+class EndingSignalsHeld {
+public:
+    EndingSignalsHeld()
+    {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&ending, signal);
+        sigprocmask(SIG_BLOCK, &ending, &before_);
+    }
+    ~EndingSignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+    sigset_t before_;
+};
 
 }  // namespace
 
@@ -68,22 +89,26 @@ bool Blitter::CreateSharedImage(Visual* visual, int depth, int width, int height
                              static_cast<unsigned>(width), static_cast<unsigned>(height));
     if (image_ == nullptr) return false;
     const std::size_t bytes = static_cast<std::size_t>(image_->bytes_per_line) * static_cast<std::size_t>(height);
-    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (segment_.shmid >= 0) {
-        segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
-        if (segment_.shmaddr == reinterpret_cast<char*>(-1)) segment_.shmaddr = nullptr;
-    }
     bool attached = false;
-    if (segment_.shmaddr != nullptr) {
-        image_->data = segment_.shmaddr;
-        segment_.readOnly = False;
-        BeginErrorTrap(display_);
-        attached = XShmAttach(display_, &segment_) != False;
-        attached = EndErrorTrap(display_) == 0 && attached;
+    {
+        // Once marked for removal the segment goes with the last detach,
+        // whatever way the program ends; a signal that ended it before the
+        // mark would leave the segment until reboot.
+        const EndingSignalsHeld held;
+        segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (segment_.shmid >= 0) {
+            segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
+            if (segment_.shmaddr == reinterpret_cast<char*>(-1)) segment_.shmaddr = nullptr;
+        }
+        if (segment_.shmaddr != nullptr) {
+            image_->data = segment_.shmaddr;
+            segment_.readOnly = False;
+            BeginErrorTrap(display_);
+            attached = XShmAttach(display_, &segment_) != False;
+            attached = EndErrorTrap(display_) == 0 && attached;
+        }
+        if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
     }
-    // Marked for removal now, so the segment goes with the last detach,
-    // whatever way the program ends.
-    if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
     if (!attached) {
         if (segment_.shmaddr != nullptr) shmdt(segment_.shmaddr);
         image_->data = nullptr;

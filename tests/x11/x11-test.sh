@@ -15,7 +15,11 @@ what=$1 gyrelace=$2 render=$3 xml=$4
 work=$(mktemp -d)
 chmod 755 "$work"  # the daemon and the panel run as nobody
 pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
+# Only by this shell: a subshell killed before its exec would run it too.
+cleanup() {
+    ((BASHPID == $$)) || return 0
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"
+}
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -145,6 +149,24 @@ panel() {
     echo "ok panel"
 }
 
+# 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
+# soon as a new shared memory segment shows, whichever comes first; none of
+# their segments may outlive them (those left are removed).
+term_while_starting() {
+    local i started=" " table base deadline left
+    for ((i = 0; i < 200; i++)); do
+        read -r -d '' table </proc/sysvipc/shm || base=${#table}
+        start_gyrelace; started+="$pid "
+        deadline=$((${EPOCHREALTIME/./} + RANDOM % 31 * 1000))
+        until ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do read -r -d '' table </proc/sysvipc/shm || :; done
+        kill -TERM "$pid"; ended 143
+    done
+    # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
+    left=$(awk -v started="$started" '$3 < 1000 && index(started, " " $5 " ") { print $2 }' /proc/sysvipc/shm)
+    for i in $left; do ipcrm -m "$i"; done
+    [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
+}
+
 # Each row runs gyrelace on a screen of its own (Xvfb's -screen 0 WxHxDEPTH
 # and options), under an address-space limit in KiB, in a window: root,
 # id:ID (--window-id), saver:ID (XSCREENSAVER_WINDOW) or xev (another
@@ -171,6 +193,7 @@ robust() {
         esac
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
+        unleaked) term_while_starting ;;
         refused) status=0; wait "$pid" || status=$?
             (( status == 1 )) && [[ $(wc -l <"$work/err") == 1 ]] && grep -q "${where#*:}" "$work/err" ||
                 fail "$case: status $status, stderr: $(cat "$work/err")" ;;
@@ -181,6 +204,7 @@ robust() {
 # case             screen            limit   window          resizes                  expect
 window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
 saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
+term-at-start      640x480x24        -       root            -                        unleaked
 CASES
 }
 
