@@ -58,8 +58,7 @@ int main(int argc, char** argv)
     auto animation = std::make_unique<Animation>();
     animation->settings = options.settings;
     StartAnimation(*animation, options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    const int status = RunDisplayLoop(display, target, *animation, error);
-    if (status != 0) return Fail(status, error);
+    RunDisplayLoop(display, target, *animation);
     XCloseDisplay(display);
     return 0;
 }

@@ -15,11 +15,7 @@ what=$1 gyrelace=$2 render=$3 xml=$4
 work=$(mktemp -d)
 chmod 755 "$work"  # the daemon and the panel run as nobody
 pids=()
-# Only by this shell: a subshell killed before its exec would run it too.
-cleanup() {
-    ((BASHPID == $$)) || return 0
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"
-}
+cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -43,11 +39,11 @@ xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MI
 # A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
 quick="--points-per-second 1000 --completion-delay 60"
 
-# True when window $1 shows exactly the picture $2, both read as 8 bits a
-# channel and passed through the convert options that follow.
+# True when window $1 shows exactly the picture $2, the screen rounded to
+# 8 bits a channel and both passed through the convert options that follow.
 shows() {
-    import -silent -window "$1" "$work/screen.png" 2>/dev/null || return 1
-    convert "$work/screen.png" -depth 8 "${@:3}" "$work/a.png" && convert "$2" -depth 8 "${@:3}" "$work/b.png"
+    import -silent -window "$1" -define png:bit-depth=8 "$work/screen.png" 2>/dev/null || return 1
+    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png"
     [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
 }
 gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
@@ -149,22 +145,42 @@ panel() {
     echo "ok panel"
 }
 
+# True once gyrelace runs, past the exec of the shell that starts it (which
+# would take a signal for itself), or is gone.
+execed() { local comm; read -r comm <"/proc/$pid/comm" 2>/dev/null && [[ $comm == "$name" ]] || gone "$pid"; }
 # 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
 # soon as a new shared memory segment shows, whichever comes first; none of
 # their segments may outlive them (those left are removed).
 term_while_starting() {
-    local i started=" " table base deadline left
+    local i started=" " table base deadline left name=${gyrelace##*/}; name=${name:0:15}
     for ((i = 0; i < 200; i++)); do
         read -r -d '' table </proc/sysvipc/shm || base=${#table}
         start_gyrelace; started+="$pid "
         deadline=$((${EPOCHREALTIME/./} + RANDOM % 31 * 1000))
-        until ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do read -r -d '' table </proc/sysvipc/shm || :; done
-        kill -TERM "$pid"; ended 143
+        until execed && ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do
+            read -r -d '' table </proc/sysvipc/shm || :
+        done
+        kill -TERM "$pid" 2>/dev/null || :; ended 143
     done
     # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
     left=$(awk -v started="$started" '$3 < 1000 && index(started, " " $5 " ") { print $2 }' /proc/sysvipc/shm)
     for i in $left; do ipcrm -m "$i"; done
     [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
+}
+
+# Waits for gyrelace to end with status $1 and one line on stderr.
+one_line_and_status() {
+    local status=0; wait "$pid" || status=$?
+    ((status == $1)) && [[ $(wc -l <"$work/err") == 1 ]] || fail "$case: status $status, stderr: $(cat "$work/err")"
+}
+# True when gyrelace has written on stderr and waits, asleep.
+waiting() { [[ -s $work/err && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == S ]]; }
+# Sets $cut to convert options that keep the top bits of each channel that
+# a screen of $1 bits shows (565: 5 red, 6 green, 5 blue); ImageMagick's
+# 16-bit quantum holds an 8-bit v as v * 257.
+cut_to() {
+    local i rgb=RGB; cut=
+    for i in 0 1 2; do cut+=" -channel ${rgb:i:1} -evaluate and $((65535 - 257 * ((1 << (8 - ${1:i:1})) - 1)))"; done
 }
 
 # Each row runs gyrelace on a screen of its own (Xvfb's -screen 0 WxHxDEPTH
@@ -194,9 +210,13 @@ robust() {
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
         unleaked) term_while_starting ;;
-        refused) status=0; wait "$pid" || status=$?
-            (( status == 1 )) && [[ $(wc -l <"$work/err") == 1 ]] && grep -q "${where#*:}" "$work/err" ||
-                fail "$case: status $status, stderr: $(cat "$work/err")" ;;
+        refused) one_line_and_status 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
+        black | stays) wait_for 30 waiting || fail "$case: no line on stderr, or not waiting after it"
+            convert -size "$size" xc:black "$work/want.png"
+            [[ $expect == stays ]] || wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
+            kill -TERM "$pid"; one_line_and_status 143 ;;
+        *@*) cut_to "${expect#*@}"; expect_picture
+            kill -TERM "$pid"; ended 143 ;;
         esac
         [[ $where != xev ]] || kill "$xev_pid"
         unset XSCREENSAVER_WINDOW; echo "ok $case"
@@ -205,6 +225,10 @@ robust() {
 window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
 saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
 term-at-start      640x480x24        -       root            -                        unleaked
+depth-8            640x480x8         -       root            -                        black
+depth-16           640x480x16        -       root            -                        1@565
+depth-30           640x480x30        -       root            -                        1@888
+directcolor        640x480x24,-cc,5  -       root            -                        1@888
 CASES
 }
 
