@@ -115,6 +115,9 @@ private:
         switch (event.type) {
         case ConfigureNotify:
             if (event.xconfigure.window != target_.window) break;
+            // A drag or a few quick resizes queue sizes that are already
+            // past: only the last one counts.
+            for (XEvent later; XCheckTypedWindowEvent(display_, target_.window, ConfigureNotify, &later);) event = later;
             if (event.xconfigure.width != width_ || event.xconfigure.height != height_) {
                 return Resize() ? Outcome::Going : Outcome::Closed;
             }
@@ -141,11 +144,13 @@ private:
         return Outcome::Going;
     }
 
-    // A new size starts a new figure on a black raster of that size, shown.
+    // A new size starts a new figure on a black raster of that size, shown;
+    // a window already back at the size it has keeps its picture.
     bool Resize()
     {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display_, target_.window, &attributes)) return false;
+        if (attributes.width == width_ && attributes.height == height_) return true;
         if (Rebuild(attributes)) BeginNextFigure(animation_);
         return true;
     }

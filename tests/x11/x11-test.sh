@@ -215,7 +215,13 @@ robust() {
             convert -size "$size" xc:black "$work/want.png"
             [[ $expect == stays ]] || wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
             kill -TERM "$pid"; one_line_and_status 143 ;;
-        *@*) cut_to "${expect#*@}"; expect_picture
+        *@*) cut_to "${expect#*@}"
+            if [[ $resizes != - ]]; then
+                expect_picture; kill -STOP "$pid"
+                for size in ${resizes//,/ }; do xdotool windowsize "$window" ${size/x/ }; done
+                kill -CONT "$pid"
+            fi
+            figures=${expect%@*} expect_picture
             kill -TERM "$pid"; ended 143 ;;
         esac
         [[ $where != xev ]] || kill "$xev_pid"
@@ -229,6 +235,8 @@ depth-8            640x480x8         -       root            -                  
 depth-16           640x480x16        -       root            -                        1@565
 depth-30           640x480x30        -       root            -                        1@888
 directcolor        640x480x24,-cc,5  -       root            -                        1@888
+resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
+burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
 CASES
 }
 
