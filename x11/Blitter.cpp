@@ -83,7 +83,7 @@ std::unique_ptr<Blitter> Blitter::Create(Display* display, Window window, const 
     blitter->opaque_ = OpaqueBits(attributes);
     if (!blitter->CreateSharedImage(visual, attributes.depth, width, height) &&
         !blitter->CreatePlainImage(visual, attributes.depth, width, height)) {
-        error = "cannot create an image of the window's size";
+        error = "cannot create an image of the window's size " + std::to_string(width) + "x" + std::to_string(height);
         return nullptr;
     }
     const bool hostLittleEndian = std::endian::native == std::endian::little;

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <new>
 #include <string>
 
 #include "anim/RasterSurface.h"
@@ -26,6 +27,10 @@ std::uint32_t NowMs()
                                       static_cast<unsigned long long>(now.tv_nsec) / 1000000u);
 }
 
+// The largest canvas: four 8K monitors (7680x4320) side by side fit. At
+// about 7 bytes a pixel (3 in the raster, 4 in the image) that is under a GiB.
+constexpr long long maxCanvasPixels = 128LL << 20;
+
 // The window's picture: the raster, the damage noted in front of it and the
 // image that carries it to the screen, all of the window's size. Empty when
 // none can be made for the window.
@@ -35,19 +40,33 @@ struct Canvas {
     std::unique_ptr<Blitter> blitter;
 
     // A black picture of the window's size, shown; false, empty, with a
-    // one-line error when none can be made.
+    // one-line error when none can be made (the visual, the size over the
+    // limit, memory).
     bool Make(Display* display, Window window, const XWindowAttributes& attributes, std::string& error)
     {
+        // The old picture goes first: a resize needs only one at a time.
         blitter.reset();
-        raster = std::make_unique<RasterSurface>(attributes.width, attributes.height);
-        surface = std::make_unique<DamageSurface>(*raster);
-        blitter = Blitter::Create(display, window, attributes, attributes.width, attributes.height, error);
+        surface.reset();
+        raster.reset();
+        const int width = attributes.width, height = attributes.height;
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        if (static_cast<long long>(width) * height > maxCanvasPixels) {
+            error = "the window's size " + size + " is over the limit of " + std::to_string(maxCanvasPixels) + " pixels";
+            return false;
+        }
+        try {
+            raster = std::make_unique<RasterSurface>(width, height);
+            surface = std::make_unique<DamageSurface>(*raster);
+            blitter = Blitter::Create(display, window, attributes, width, height, error);
+        } catch (const std::bad_alloc&) {
+            error = "not enough memory for an image of the window's size " + size;
+        }
         if (blitter == nullptr) {
             surface.reset();
             raster.reset();
             return false;
         }
-        blitter->Put(*raster, PixelRect{0, 0, attributes.width, attributes.height});  // black, as the saver starts
+        blitter->Put(*raster, PixelRect{0, 0, width, height});  // black, as the saver starts
         return true;
     }
     bool Empty() const { return blitter == nullptr; }
