@@ -53,7 +53,10 @@ int main(int argc, char** argv)
     if (display == nullptr) return Fail(1, std::string("cannot open the display '") + XDisplayName(nullptr) + "'");
     EndQuietlyWhenWindowGone();  // before the window is chosen: its error trap needs these handlers
     TargetWindow target;
-    if (!ChooseWindow(display, options, target, error)) return Fail(1, error);
+    if (!ChooseWindow(display, options, target, error)) {
+        XCloseDisplay(display);
+        return Fail(1, error);
+    }
 
     auto animation = std::make_unique<Animation>();
     animation->settings = options.settings;
