@@ -68,11 +68,11 @@ expect_picture() {
     wait_for 60 shows "$window" "$work/want.png" "${crop[@]}" ${cut:-} ||
         fail "$case: the screen is not gyrelace-render's picture"
 }
-# Waits for gyrelace to end with status $1 and nothing on stderr.
+# Waits for gyrelace to end with status $1 and ${2:-0} lines on stderr.
 ended() {
     local status=0; wait "$pid" || status=$?
     (( status == $1 )) || fail "$case: ended with status $status, not $1"
-    [[ ! -s $work/err ]] || fail "$case: stderr: $(cat "$work/err")"
+    [[ $(grep -c '' "$work/err") == "${2:-0}" ]] || fail "$case: stderr: $(cat "$work/err")"
 }
 
 modes() {
@@ -154,12 +154,11 @@ execed() { local comm; read -r comm <"/proc/$pid/comm" 2>/dev/null && [[ $comm =
 term_while_starting() {
     local i started=" " table base deadline left name=${gyrelace##*/}; name=${name:0:15}
     for ((i = 0; i < 200; i++)); do
-        read -r -d '' table </proc/sysvipc/shm || base=${#table}
+        read -r -d '' table </proc/sysvipc/shm || base=${#table}  # read ends at the end of the file
         start_gyrelace; started+="$pid "
         deadline=$((${EPOCHREALTIME/./} + RANDOM % 31 * 1000))
-        until execed && ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do
-            read -r -d '' table </proc/sysvipc/shm || :
-        done
+        until execed; do :; done
+        until ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do read -r -d '' table </proc/sysvipc/shm || :; done
         kill -TERM "$pid" 2>/dev/null || :; ended 143
     done
     # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
@@ -168,32 +167,24 @@ term_while_starting() {
     [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
 }
 
-# Waits for gyrelace to end with status $1 and one line on stderr.
-one_line_and_status() {
-    local status=0; wait "$pid" || status=$?
-    ((status == $1)) && [[ $(wc -l <"$work/err") == 1 ]] || fail "$case: status $status, stderr: $(cat "$work/err")"
-}
 # True when gyrelace has written on stderr and waits, asleep.
 waiting() { [[ -s $work/err && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == S ]]; }
-# Sets $cut to convert options that keep the top bits of each channel that
-# a screen of $1 bits shows (565: 5 red, 6 green, 5 blue); ImageMagick's
-# 16-bit quantum holds an 8-bit v as v * 257.
+# Sets $cut to convert options keeping the top bits of each channel that a
+# screen of $1 shows; ImageMagick's 16-bit quantum holds an 8-bit v as v*257.
 cut_to() {
     local i rgb=RGB; cut=
     for i in 0 1 2; do cut+=" -channel ${rgb:i:1} -evaluate and $((65535 - 257 * ((1 << (8 - ${1:i:1})) - 1)))"; done
 }
 
-# Each row runs gyrelace on a screen of its own (Xvfb's -screen 0 WxHxDEPTH
-# and options), under an address-space limit in KiB, in a window: root,
-# id:ID (--window-id), saver:ID (XSCREENSAVER_WINDOW) or xev (another
-# client's 320x200 window), then resized to each size in turn while stopped,
-# and expects:
-#   refused   status 1 and one line on stderr naming the window;
-#   unleaked  SIGTERM at any moment of its start leaves no shared memory;
-#   black     one line on stderr, then waiting with the screen black until
-#             SIGTERM ends it; stays: the same, the screen too large to capture;
-#   N@RGB     the renderer's picture of N figures at the last size, each
-#             channel cut to the bits in RGB (565: 5 red, 6 green, 5 blue).
+# Each row: gyrelace on a screen of its own (-screen 0 WxHxDEPTH and Xvfb's
+# options), under an address-space limit in KiB, in a window (root, id:ID for
+# --window-id, saver:ID for XSCREENSAVER_WINDOW, xev for another client's
+# 320x200 one) resized in turn while stopped, and what it must do. refused:
+# status 1 and one line on stderr naming the window; unleaked: see
+# term_while_starting; black: one line on stderr, then waiting with the
+# screen black until SIGTERM; stays: the same, the screen too large to
+# capture; N@RGB: the renderer's picture of N figures at the last size, each
+# channel cut to RGB's bits (565: 5 red, 6 green, 5 blue).
 robust() {
     local running= status
     while read -r case screen limit where resizes expect; do
@@ -210,13 +201,13 @@ robust() {
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
         unleaked) term_while_starting ;;
-        refused) one_line_and_status 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
+        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
         black | stays) wait_for 30 waiting || fail "$case: no line on stderr, or not waiting after it"
             if [[ $expect == black ]]; then
                 convert -size "$size" xc:black "$work/want.png"
                 wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
             fi
-            kill -TERM "$pid"; one_line_and_status 143 ;;
+            kill -TERM "$pid"; ended 143 1 ;;
         *@*) cut_to "${expect#*@}"
             if [[ $resizes != - ]]; then
                 expect_picture; kill -STOP "$pid"
