@@ -8,27 +8,59 @@
 
 #include <algorithm>
 #include <bit>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <string>
 
 #include "x11/XErrors.h"
 
 namespace {
 
-// The shift that puts an 8-bit channel's top bit on the mask's top bit
-// (negative: shift right).
-int TopBitShift(unsigned long mask)
+// Where an 8-bit channel value lands in a pixel under the channel's mask:
+// cut to the mask's width, or widened by repeating its bits so that 255
+// fills the mask (a 10-bit channel shows 255 as 1023, not 1020).
+unsigned long Place(unsigned value, unsigned long mask)
 {
     if (mask == 0) return 0;
-    return (static_cast<int>(sizeof(unsigned long)) * 8 - 1 - std::countl_zero(mask)) - 7;
+    const int width = std::min(std::popcount(mask), 16);
+    return (((value * 0x101u) >> (16 - width)) << std::countr_zero(mask)) & mask;
 }
 
-unsigned long Place(std::uint8_t value, int shift, unsigned long mask)
+const char* const visualClassNames[] = {"StaticGray", "GrayScale", "StaticColor", "PseudoColor", "TrueColor", "DirectColor"};
+
+bool DrawsOn(const Visual* visual) { return visual->c_class == TrueColor || visual->c_class == DirectColor; }
+
+// The bits of the depth that no colour mask holds: the alpha of a 32-bit
+// visual, set so that the picture is opaque.
+unsigned long OpaqueBits(const XWindowAttributes& attributes)
 {
-    const unsigned long v = value;
-    return (shift >= 0 ? v << shift : v >> -shift) & mask;
+    const Visual* visual = attributes.visual;
+    const unsigned long depthBits = attributes.depth >= 32 ? 0xFFFFFFFFul : (1ul << attributes.depth) - 1;
+    return depthBits & ~(visual->red_mask | visual->green_mask | visual->blue_mask);
 }
+
+// Holds back the signals that end a display mode (xscreensaver's SIGTERM, a
+// terminal's SIGINT and SIGHUP) while it lives; a signal that came meanwhile
+// takes its default action when it ends.
+class EndingSignalsHeld {
+public:
+    EndingSignalsHeld()
+    {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int signal : {SIGTERM, SIGINT, SIGHUP}) sigaddset(&ending, signal);
+        sigprocmask(SIG_BLOCK, &ending, &before_);
+    }
+    ~EndingSignalsHeld() { sigprocmask(SIG_SETMASK, &before_, nullptr); }
+    EndingSignalsHeld(const EndingSignalsHeld&) = delete;
+    EndingSignalsHeld& operator=(const EndingSignalsHeld&) = delete;
+
+private:
+    sigset_t before_;
+};
 
 }  // namespace
 
@@ -36,18 +68,22 @@ std::unique_ptr<Blitter> Blitter::Create(Display* display, Window window, const 
                                          int width, int height, std::string& error)
 {
     Visual* visual = attributes.visual;
-    if (visual->c_class != TrueColor && visual->c_class != DirectColor) {
-        error = "the window's visual is not TrueColor";
+    if (!DrawsOn(visual)) {
+        const auto c = static_cast<std::size_t>(visual->c_class);
+        error = std::string("the window's visual is ") +
+                (c < std::size(visualClassNames) ? visualClassNames[c] : "of an unknown class") + " of depth " +
+                std::to_string(attributes.depth) + ": only TrueColor and DirectColor can be drawn on";
         return nullptr;
     }
     std::unique_ptr<Blitter> blitter(new Blitter(display, window));
-    blitter->masks_[0] = visual->red_mask;
-    blitter->masks_[1] = visual->green_mask;
-    blitter->masks_[2] = visual->blue_mask;
-    for (int c = 0; c < 3; ++c) blitter->shifts_[c] = TopBitShift(blitter->masks_[c]);
+    const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
+    for (int c = 0; c < 3; ++c) {
+        for (unsigned v = 0; v < 256; ++v) blitter->channels_[c][v] = Place(v, masks[c]);
+    }
+    blitter->opaque_ = OpaqueBits(attributes);
     if (!blitter->CreateSharedImage(visual, attributes.depth, width, height) &&
         !blitter->CreatePlainImage(visual, attributes.depth, width, height)) {
-        error = "cannot create an image of the window's size";
+        error = "cannot create an image of the window's size " + std::to_string(width) + "x" + std::to_string(height);
         return nullptr;
     }
     const bool hostLittleEndian = std::endian::native == std::endian::little;
@@ -59,6 +95,16 @@ std::unique_ptr<Blitter> Blitter::Create(Display* display, Window window, const 
     return blitter;
 }
 
+unsigned long Blitter::BlackOn(Display* display, const XWindowAttributes& attributes)
+{
+    if (DrawsOn(attributes.visual)) return OpaqueBits(attributes);
+    XColor black{};
+    BeginErrorTrap(display);  // the colormap may be gone
+    const bool allocated = XAllocColor(display, attributes.colormap, &black) != 0;
+    if (EndErrorTrap(display) == 0 && allocated) return black.pixel;
+    return BlackPixelOfScreen(attributes.screen);
+}
+
 // Shared memory only helps on the local machine: a remote server refuses
 // the attach with BadAccess, and then the plain image serves.
 bool Blitter::CreateSharedImage(Visual* visual, int depth, int width, int height)
@@ -68,22 +114,26 @@ bool Blitter::CreateSharedImage(Visual* visual, int depth, int width, int height
                              static_cast<unsigned>(width), static_cast<unsigned>(height));
     if (image_ == nullptr) return false;
     const std::size_t bytes = static_cast<std::size_t>(image_->bytes_per_line) * static_cast<std::size_t>(height);
-    segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
-    if (segment_.shmid >= 0) {
-        segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
-        if (segment_.shmaddr == reinterpret_cast<char*>(-1)) segment_.shmaddr = nullptr;
-    }
     bool attached = false;
-    if (segment_.shmaddr != nullptr) {
-        image_->data = segment_.shmaddr;
-        segment_.readOnly = False;
-        BeginErrorTrap(display_);
-        attached = XShmAttach(display_, &segment_) != False;
-        attached = EndErrorTrap(display_) == 0 && attached;
+    {
+        // Once marked for removal the segment goes with the last detach,
+        // whatever way the program ends; a signal that ended it before the
+        // mark would leave the segment until reboot.
+        const EndingSignalsHeld held;
+        segment_.shmid = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+        if (segment_.shmid >= 0) {
+            segment_.shmaddr = static_cast<char*>(shmat(segment_.shmid, nullptr, 0));
+            if (segment_.shmaddr == reinterpret_cast<char*>(-1)) segment_.shmaddr = nullptr;
+        }
+        if (segment_.shmaddr != nullptr) {
+            image_->data = segment_.shmaddr;
+            segment_.readOnly = False;
+            BeginErrorTrap(display_);
+            attached = XShmAttach(display_, &segment_) != False;
+            attached = EndErrorTrap(display_) == 0 && attached;
+        }
+        if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
     }
-    // Marked for removal now, so the segment goes with the last detach,
-    // whatever way the program ends.
-    if (segment_.shmid >= 0) shmctl(segment_.shmid, IPC_RMID, nullptr);
     if (!attached) {
         if (segment_.shmaddr != nullptr) shmdt(segment_.shmaddr);
         image_->data = nullptr;
@@ -121,19 +171,18 @@ void Blitter::Convert(const RasterSurface& raster, PixelRect rect)
 {
     const std::uint8_t* rgb = raster.Pixels().data();
     const auto rasterRow = static_cast<std::size_t>(raster.Width()) * 3;
+    const auto opaque32 = static_cast<std::uint32_t>(opaque_);
     for (int y = rect.top; y < rect.bottom; ++y) {
         const std::uint8_t* from = rgb + static_cast<std::size_t>(y) * rasterRow + static_cast<std::size_t>(rect.left) * 3;
         auto* row32 = reinterpret_cast<std::uint32_t*>(image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line);
         if (xrgb32_) {
             for (int x = rect.left; x < rect.right; ++x, from += 3) {
-                row32[x] = std::uint32_t{from[0]} << 16 | std::uint32_t{from[1]} << 8 | from[2];
+                row32[x] = opaque32 | std::uint32_t{from[0]} << 16 | std::uint32_t{from[1]} << 8 | from[2];
             }
             continue;
         }
         for (int x = rect.left; x < rect.right; ++x, from += 3) {
-            const unsigned long pixel = Place(from[0], shifts_[0], masks_[0]) |
-                                        Place(from[1], shifts_[1], masks_[1]) |
-                                        Place(from[2], shifts_[2], masks_[2]);
+            const unsigned long pixel = opaque_ | channels_[0][from[0]] | channels_[1][from[1]] | channels_[2][from[2]];
             if (nativeOrder32_) {
                 row32[x] = static_cast<std::uint32_t>(pixel);
             } else {

@@ -1,6 +1,8 @@
 // Sends rectangles of the raster to the window: through an MIT-SHM image
 // shared with the server when it offers one, else with XPutImage. Pixels are
-// converted to the window's visual (any TrueColor masks and byte order).
+// converted to the window's visual: TrueColor, or DirectColor with identity
+// ramps in its colormap, of any depth, masks and byte order, opaque where
+// the depth has bits beyond the colour masks (alpha).
 #pragma once
 
 #include <X11/Xlib.h>
@@ -15,9 +17,13 @@
 class Blitter {
 public:
     // For a window with these attributes and an image of width x height;
-    // nullptr with a one-line error when the visual is no TrueColor one.
+    // nullptr with a one-line error when the visual is neither TrueColor nor
+    // DirectColor or no image can be made.
     static std::unique_ptr<Blitter> Create(Display* display, Window window, const XWindowAttributes& attributes,
                                            int width, int height, std::string& error);
+    // The pixel that shows black on a window with these attributes, also
+    // when no Blitter can be made for it.
+    static unsigned long BlackOn(Display* display, const XWindowAttributes& attributes);
     ~Blitter();
     Blitter(const Blitter&) = delete;
     Blitter& operator=(const Blitter&) = delete;
@@ -40,7 +46,7 @@ private:
     XShmSegmentInfo segment_{};
     bool shared_ = false;
     bool nativeOrder32_ = false;  // 32-bit pixels in this machine's byte order
-    bool xrgb32_ = false;         // ... and 8 bits a channel as 0x00RRGGBB, the common case
-    unsigned long masks_[3] = {};  // red, green, blue in a pixel
-    int shifts_[3] = {};           // where each 8-bit channel's top bit lands
+    bool xrgb32_ = false;         // ... and 8 bits a channel as 0x??RRGGBB, the common case
+    unsigned long channels_[3][256] = {};  // each red, green and blue value's bits in a pixel
+    unsigned long opaque_ = 0;             // bits set in every pixel: the alpha of a 32-bit visual
 };

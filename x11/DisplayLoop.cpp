@@ -1,13 +1,16 @@
 // Waking for the point clock and for X events, resizing, repainting and
-// closing.
+// closing; a window that cannot be drawn on is kept black.
 #include "x11/DisplayLoop.h"
 
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <poll.h>
 
+#include <cstdio>
 #include <ctime>
 #include <memory>
+#include <new>
+#include <string>
 
 #include "anim/RasterSurface.h"
 #include "x11/Blitter.h"
@@ -24,23 +27,49 @@ std::uint32_t NowMs()
                                       static_cast<unsigned long long>(now.tv_nsec) / 1000000u);
 }
 
+// The largest canvas: four 8K monitors (7680x4320) side by side fit. At
+// about 7 bytes a pixel (3 in the raster, 4 in the image) that is under a GiB.
+constexpr long long maxCanvasPixels = 128LL << 20;
+
 // The window's picture: the raster, the damage noted in front of it and the
-// image that carries it to the screen, all of the window's size.
+// image that carries it to the screen, all of the window's size. Empty when
+// none can be made for the window.
 struct Canvas {
     std::unique_ptr<RasterSurface> raster;
     std::unique_ptr<DamageSurface> surface;
     std::unique_ptr<Blitter> blitter;
 
+    // A black picture of the window's size, shown; false, empty, with a
+    // one-line error when none can be made (the visual, the size over the
+    // limit, memory).
     bool Make(Display* display, Window window, const XWindowAttributes& attributes, std::string& error)
     {
+        // The old picture goes first: a resize needs only one at a time.
         blitter.reset();
-        raster = std::make_unique<RasterSurface>(attributes.width, attributes.height);
-        surface = std::make_unique<DamageSurface>(*raster);
-        blitter = Blitter::Create(display, window, attributes, attributes.width, attributes.height, error);
-        if (blitter == nullptr) return false;
-        blitter->Put(*raster, PixelRect{0, 0, attributes.width, attributes.height});  // black, as the saver starts
+        surface.reset();
+        raster.reset();
+        const int width = attributes.width, height = attributes.height;
+        const std::string size = std::to_string(width) + "x" + std::to_string(height);
+        if (static_cast<long long>(width) * height > maxCanvasPixels) {
+            error = "the window's size " + size + " is over the limit of " + std::to_string(maxCanvasPixels) + " pixels";
+            return false;
+        }
+        try {
+            raster = std::make_unique<RasterSurface>(width, height);
+            surface = std::make_unique<DamageSurface>(*raster);
+            blitter = Blitter::Create(display, window, attributes, width, height, error);
+        } catch (const std::bad_alloc&) {
+            error = "not enough memory for an image of the window's size " + size;
+        }
+        if (blitter == nullptr) {
+            surface.reset();
+            raster.reset();
+            return false;
+        }
+        blitter->Put(*raster, PixelRect{0, 0, width, height});  // black, as the saver starts
         return true;
     }
+    bool Empty() const { return blitter == nullptr; }
     void Show() { blitter->Put(*raster, surface->TakeDamage()); }
 };
 
@@ -54,33 +83,45 @@ bool IsCloseKey(XKeyEvent& event)
     return key == XK_Escape || (length == 1 && (text[0] == 'q' || text[0] == 'Q'));
 }
 
+// Without a canvas the window is kept black and the loop only waits for
+// events: it never ends on its own, as xscreensaver counts any end of a
+// display mode as a crash.
 class Loop {
 public:
     Loop(Display* display, const TargetWindow& target, Animation& animation)
         : display_(display), target_(target), animation_(animation)
     {
     }
+    ~Loop()
+    {
+        if (black_ != nullptr) XFreeGC(display_, black_);
+    }
+    Loop(const Loop&) = delete;
+    Loop& operator=(const Loop&) = delete;
 
-    int Run(std::string& error)
+    void Run()
     {
         XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display_, target_.window, &attributes)) return 0;  // gone already
-        if (!canvas_.Make(display_, target_.window, attributes, error)) return 1;
-        width_ = attributes.width, height_ = attributes.height;
-        ResizeAnimation(animation_, width_, height_);
-        due_ = NowMs() + animation_.settings.timerInterval;
+        if (!XGetWindowAttributes(display_, target_.window, &attributes)) return;  // gone already
+        XGCValues values{};
+        values.foreground = Blitter::BlackOn(display_, attributes);
+        black_ = XCreateGC(display_, target_.window, GCForeground, &values);
+        Rebuild(attributes);
         for (;;) {
             while (XPending(display_) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
-                if (Handle(event, error) == Outcome::Closed) return error.empty() ? 0 : 1;
+                if (Handle(event) == Outcome::Closed) return;
             }
-            const std::uint32_t now = NowMs();
-            const auto wait = static_cast<std::int32_t>(due_ - now);
-            if (wait <= 0) {
-                due_ = now + AdvanceAnimation(animation_, *canvas_.surface, now).wakeAfter;
-                canvas_.Show();
-                continue;
+            int wait = -1;  // no canvas: only an event wakes it
+            if (!canvas_.Empty()) {
+                const std::uint32_t now = NowMs();
+                wait = static_cast<std::int32_t>(due_ - now);
+                if (wait <= 0) {
+                    due_ = now + AdvanceAnimation(animation_, *canvas_.surface, now).wakeAfter;
+                    canvas_.Show();
+                    continue;
+                }
             }
             pollfd connection{ConnectionNumber(display_), POLLIN, 0};
             poll(&connection, 1, wait);
@@ -88,18 +129,21 @@ public:
     }
 
 private:
-    Outcome Handle(XEvent& event, std::string& error)
+    Outcome Handle(XEvent& event)
     {
         switch (event.type) {
         case ConfigureNotify:
             if (event.xconfigure.window != target_.window) break;
+            // A drag or a few quick resizes queue sizes that are already
+            // past: only the last one counts.
+            for (XEvent later; XCheckTypedWindowEvent(display_, target_.window, ConfigureNotify, &later);) event = later;
             if (event.xconfigure.width != width_ || event.xconfigure.height != height_) {
-                return Resize(error) ? Outcome::Going : Outcome::Closed;
+                return Resize() ? Outcome::Going : Outcome::Closed;
             }
             break;
         case Expose: {
             const XExposeEvent& e = event.xexpose;
-            canvas_.blitter->Put(*canvas_.raster, PixelRect{e.x, e.y, e.x + e.width, e.y + e.height});
+            Paint(PixelRect{e.x, e.y, e.x + e.width, e.y + e.height});
             break;
         }
         case DestroyNotify:
@@ -119,31 +163,60 @@ private:
         return Outcome::Going;
     }
 
-    // A new size starts a new figure on a black raster of that size, shown.
-    bool Resize(std::string& error)
+    // A new size starts a new figure on a black raster of that size, shown;
+    // a window already back at the size it has keeps its picture.
+    bool Resize()
     {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display_, target_.window, &attributes)) return false;
-        if (!canvas_.Make(display_, target_.window, attributes, error)) return false;
+        if (attributes.width == width_ && attributes.height == height_) return true;
+        if (Rebuild(attributes)) BeginNextFigure(animation_);
+        return true;
+    }
+
+    // A canvas of the window's size with the animation sized to it; when
+    // none can be made, the window shown black and the reason said once.
+    bool Rebuild(const XWindowAttributes& attributes)
+    {
         width_ = attributes.width, height_ = attributes.height;
+        std::string error;
+        if (!canvas_.Make(display_, target_.window, attributes, error)) {
+            if (error != reported_) std::fprintf(stderr, "gyrelace: %s; the window stays black\n", error.c_str());
+            reported_ = error;
+            Paint(PixelRect{0, 0, width_, height_});
+            return false;
+        }
+        reported_.clear();
         ResizeAnimation(animation_, width_, height_);
-        BeginNextFigure(animation_);
         due_ = NowMs() + animation_.settings.timerInterval;
         return true;
+    }
+
+    // Puts the canvas's pixels in the rectangle, or black without a canvas.
+    void Paint(PixelRect rect)
+    {
+        if (!canvas_.Empty()) {
+            canvas_.blitter->Put(*canvas_.raster, rect);
+        } else if (!rect.Empty()) {
+            XFillRectangle(display_, target_.window, black_, rect.left, rect.top,
+                           static_cast<unsigned>(rect.right - rect.left), static_cast<unsigned>(rect.bottom - rect.top));
+        }
     }
 
     Display* display_;
     const TargetWindow& target_;
     Animation& animation_;
     Canvas canvas_;
+    GC black_ = nullptr;   // fills the window when there is no canvas
+    std::string reported_;  // the last reason given for having no canvas
     int width_ = 0, height_ = 0;
     std::uint32_t due_ = 0;  // when the point clock wants the next wake-up
 };
 
 }  // namespace
 
-int RunDisplayLoop(Display* display, const TargetWindow& target, Animation& animation, std::string& error)
+void RunDisplayLoop(Display* display, const TargetWindow& target, Animation& animation)
 {
     Loop loop(display, target, animation);
-    return loop.Run(error);
+    loop.Run();
 }

@@ -5,12 +5,11 @@
 
 #include <X11/Xlib.h>
 
-#include <string>
-
 #include "anim/AnimationDriver.h"
 #include "x11/TargetWindow.h"
 
 // Runs the started animation in the window until it closes (q, Escape or
-// the close button on a window of its own) or is destroyed; returns the
-// exit status, 0, or 1 with a one-line error when no image can be made.
-int RunDisplayLoop(Display* display, const TargetWindow& target, Animation& animation, std::string& error);
+// the close button on a window of its own) or is destroyed. When no image
+// can be made for the window (its visual, its size) it says why in one line
+// on stderr and keeps the window black, trying again at the next new size.
+void RunDisplayLoop(Display* display, const TargetWindow& target, Animation& animation);

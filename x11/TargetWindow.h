@@ -17,5 +17,7 @@ struct TargetWindow {
 // The window of --window-id, of --root (XSCREENSAVER_WINDOW, else the root
 // window) or a new one of its own, mapped. On a window of another client it
 // selects only structure and exposure events: button events can belong to
-// one client alone. False with a one-line error when the window is unusable.
+// one client alone. On a DirectColor visual the window gets a colormap that
+// shows each pixel as TrueColor would. False with a one-line error when the
+// window is unusable.
 bool ChooseWindow(Display* display, const DisplayOptions& options, TargetWindow& target, std::string& error);

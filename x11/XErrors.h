@@ -11,7 +11,8 @@
 // with one line and status 1 on any other error.
 void EndQuietlyWhenWindowGone();
 
-// Between these two, errors are only recorded; EndErrorTrap waits for the
-// server and returns the first error code since BeginErrorTrap (0: none).
+// Between these two (with the handlers above installed), errors are only
+// recorded; EndErrorTrap waits for the server and returns the first error
+// code since BeginErrorTrap (0: none).
 void BeginErrorTrap(Display* display);
 int EndErrorTrap(Display* display);

@@ -48,15 +48,17 @@ int main(int argc, char** argv)
 
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) return Fail(1, std::string("cannot open the display '") + XDisplayName(nullptr) + "'");
+    EndQuietlyWhenWindowGone();  // before the window is chosen: its error trap needs these handlers
     TargetWindow target;
-    if (!ChooseWindow(display, options, target, error)) return Fail(1, error);
-    EndQuietlyWhenWindowGone();
+    if (!ChooseWindow(display, options, target, error)) {
+        XCloseDisplay(display);
+        return Fail(1, error);
+    }
 
     auto animation = std::make_unique<Animation>();
     StartAnimation(*animation, options.settings,
                    options.seedGiven ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    const int status = RunDisplayLoop(display, target, *animation, error);
-    if (status != 0) return Fail(status, error);
+    RunDisplayLoop(display, target, *animation);
     XCloseDisplay(display);
     return 0;
 }

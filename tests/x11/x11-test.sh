@@ -5,8 +5,11 @@
 #           picture; a resize starts the next figure at the new size; SIGTERM,
 #           q and a destroyed window end it as xscreensaver expects;
 #   daemon  run by the real xscreensaver daemon, activated and deactivated;
-#   panel   xscreensaver-settings reads gyrelace.xml without complaint.
-# usage: x11-test.sh modes|plain-modes|daemon|panel GYRELACE RENDER GYRELACE_XML
+#   panel   xscreensaver-settings reads gyrelace.xml without complaint;
+#   robust  what desktops do to it: a window gone before it starts, SIGTERM
+#           at any moment, visuals of each depth, resize bursts, windows too
+#           large for an image.
+# usage: x11-test.sh modes|plain-modes|daemon|panel|robust GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
 work=$(mktemp -d)
@@ -22,20 +25,25 @@ wait_for() {
     until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
 }
 
+# Starts a private Xvfb with these arguments in place of the last one.
+start_xvfb() {
+    [[ -z ${xvfb_pid:-} ]] || { kill "$xvfb_pid"; wait "$xvfb_pid" || true; }
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -noreset "$@" 3>"$work/display" 2>/dev/null & xvfb_pid=$!; pids+=($xvfb_pid)
+    wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
+    export DISPLAY=:$(cat "$work/display")
+}
 # plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
 xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
-Xvfb -displayfd 3 -noreset "${xvfb[@]}" 3>"$work/display" 2>/dev/null & pids+=($!)
-wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=:$(cat "$work/display")
+[[ $what == robust ]] || start_xvfb "${xvfb[@]}"
 # A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
 quick="--points-per-second 1000 --completion-delay 60"
 
-# True when window $1, outside xev's own inner window when $3 says so,
-# shows exactly the picture $2.
+# True when window $1 shows exactly the picture $2, the screen rounded to
+# 8 bits a channel and both passed through the convert options that follow.
 shows() {
-    import -silent -window "$1" "$work/screen.png" 2>/dev/null || return 1
-    local crop=(); [[ $3 == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
-    convert "$work/screen.png" "${crop[@]}" "$work/a.png" && convert "$2" "${crop[@]}" "$work/b.png"
+    import -silent -window "$1" -define png:bit-depth=8 "$work/screen.png" 2>/dev/null || return 1
+    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png"
     [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
 }
 gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
@@ -43,23 +51,28 @@ start_xev() {
     xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
     xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
 }
-# Runs `gyrelace $args` with the case's seed.
+# Runs `gyrelace $args` with the case's seed, its address space limited to
+# $limit KiB when that is set.
 start_gyrelace() {
-    "$gyrelace" $args --seed "$seed" $quick 2>"$work/err" & pid=$!; pids+=($pid)
+    ([[ ${limit:--} == - ]] || ulimit -v "$limit"; exec "$gyrelace" $args --seed "$seed" $quick) 2>"$work/err" &
+    pid=$!; pids+=($pid)
     [[ $window == own ]] && window=$(timeout 30 xdotool search --sync --name '^Gyrelace$' | head -1)
     return 0
 }
-# Waits until $window shows gyrelace-render's picture of $figures figures
-# at $size for the same seed and settings.
+# Waits until $window, outside xev's inner window when $mask says so, shows
+# gyrelace-render's picture of $figures figures at $size for the same seed
+# and settings, each channel cut as $cut says.
 expect_picture() {
     "$render" --seed "$seed" --size "$size" --figures "$figures" $settings $quick --out "$work/want.png"
-    wait_for 60 shows "$window" "$work/want.png" "$mask" || fail "$case: the screen is not gyrelace-render's picture"
+    local crop=(); [[ $mask == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
+    wait_for 60 shows "$window" "$work/want.png" "${crop[@]}" ${cut:-} ||
+        fail "$case: the screen is not gyrelace-render's picture"
 }
-# Waits for gyrelace to end with status $1 and nothing on stderr.
+# Waits for gyrelace to end with status $1 and ${2:-0} lines on stderr.
 ended() {
     local status=0; wait "$pid" || status=$?
     (( status == $1 )) || fail "$case: ended with status $status, not $1"
-    [[ ! -s $work/err ]] || fail "$case: stderr: $(cat "$work/err")"
+    [[ $(grep -c '' "$work/err") == "${2:-0}" ]] || fail "$case: stderr: $(cat "$work/err")"
 }
 
 modes() {
@@ -130,6 +143,96 @@ panel() {
     wait_for 60 grep -q "forked .*(gyrelace)" "$work/panel.log" || fail "the panel's preview did not start gyrelace"
     ! grep -E "WARNING|is required|is not a valid" "$work/panel.log" || fail "the panel complained"
     echo "ok panel"
+}
+
+# True once gyrelace runs, past the exec of the shell that starts it (which
+# would take a signal for itself), or is gone.
+execed() { local comm; read -r comm <"/proc/$pid/comm" 2>/dev/null && [[ $comm == "$name" ]] || gone "$pid"; }
+# 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
+# soon as a new shared memory segment shows, whichever comes first; none of
+# their segments may outlive them (those left are removed).
+term_while_starting() {
+    local i started=" " table base deadline left name=${gyrelace##*/}; name=${name:0:15}
+    for ((i = 0; i < 200; i++)); do
+        read -r -d '' table </proc/sysvipc/shm || base=${#table}  # read ends at the end of the file
+        start_gyrelace; started+="$pid "
+        deadline=$((${EPOCHREALTIME/./} + RANDOM % 31 * 1000))
+        until execed; do :; done
+        until ((${#table} > base || ${EPOCHREALTIME/./} > deadline)); do read -r -d '' table </proc/sysvipc/shm || :; done
+        kill -TERM "$pid" 2>/dev/null || :; ended 143
+    done
+    # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
+    left=$(awk -v started="$started" '$3 < 1000 && index(started, " " $5 " ") { print $2 }' /proc/sysvipc/shm)
+    for i in $left; do ipcrm -m "$i"; done
+    [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
+}
+
+# True when gyrelace has written on stderr and waits, asleep.
+waiting() { [[ -s $work/err && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == S ]]; }
+# Sets $cut to convert options keeping the top bits of each channel that a
+# screen of $1 shows; ImageMagick's 16-bit quantum holds an 8-bit v as v*257.
+cut_to() {
+    local i rgb=RGB; cut=
+    for i in 0 1 2; do cut+=" -channel ${rgb:i:1} -evaluate and $((65535 - 257 * ((1 << (8 - ${1:i:1})) - 1)))"; done
+}
+
+# Each row: gyrelace on a screen of its own (-screen 0 WxHxDEPTH and Xvfb's
+# options), under an address-space limit in KiB, in a window (root, id:ID for
+# --window-id, saver:ID for XSCREENSAVER_WINDOW, xev for another client's
+# 320x200 one) resized in turn while stopped, and what it must do. refused:
+# status 1 and one line on stderr naming the window; unleaked: see
+# term_while_starting; black: one line on stderr, then waiting with the
+# screen black until SIGTERM; stays: the same, the screen too large to
+# capture; N@RGB: the renderer's picture of N figures at the last size, each
+# channel cut to RGB's bits (565: 5 red, 6 green, 5 blue).
+robust() {
+    local running= status
+    while read -r case screen limit where resizes expect; do
+        [[ $case == \#* ]] && continue
+        if [[ $limit != - && $(ldd "$gyrelace") == *libasan* ]]; then echo "skip $case (AddressSanitizer)"; continue; fi
+        [[ $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
+        size=${screen%%,*} size=${size%x*} seed=3 settings= window=root mask=- figures=1 cut=
+        case $where in
+        root) args=--root ;;
+        id:*) args="--window-id ${where#id:}" ;;
+        saver:*) args=--root; export XSCREENSAVER_WINDOW=${where#saver:} ;;
+        xev) start_xev; window=$xev_window mask=xev size=320x200 args="--window-id $xev_window" ;;
+        esac
+        [[ $expect == unleaked ]] || start_gyrelace
+        case $expect in
+        unleaked) term_while_starting ;;
+        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
+        black | stays) wait_for 30 waiting || fail "$case: no line on stderr, or not waiting after it"
+            if [[ $expect == black ]]; then
+                convert -size "$size" xc:black "$work/want.png"
+                wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
+            fi
+            kill -TERM "$pid"; ended 143 1 ;;
+        *@*) cut_to "${expect#*@}"
+            if [[ $resizes != - ]]; then
+                expect_picture; kill -STOP "$pid"
+                for size in ${resizes//,/ }; do xdotool windowsize "$window" ${size/x/ }; done
+                kill -CONT "$pid"
+            fi
+            figures=${expect%@*} expect_picture
+            kill -TERM "$pid"; ended 143 ;;
+        esac
+        [[ $where != xev ]] || kill "$xev_pid"
+        unset XSCREENSAVER_WINDOW; echo "ok $case"
+    done <<'CASES'
+# case             screen            limit   window          resizes                  expect
+window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
+saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
+term-at-start      640x480x24        -       root            -                        unleaked
+depth-8            640x480x8         -       root            -                        black
+depth-16           640x480x16        -       root            -                        1@565
+depth-30           640x480x30        -       root            -                        1@888
+directcolor        640x480x24,-cc,5  -       root            -                        1@888
+resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
+burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
+too-large          16384x8193x16     -       root            -                        stays
+no-memory          8192x8192x24      150000  root            -                        stays
+CASES
 }
 
 "$what"
