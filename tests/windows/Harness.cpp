@@ -72,11 +72,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs)
     }
 }
 
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
-
 SaverRun::SaverRun(const std::string& commandLine, const std::string& program, const char* directory)
 {
     STARTUPINFOA startup = {};

@@ -26,7 +26,6 @@ DWORD StartLimitMs();
 
 // Keeps this thread's windows answered while waiting for a condition.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-void PumpFor(DWORD ms);
 
 class SaverRun {
 public:

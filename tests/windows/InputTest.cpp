@@ -1,7 +1,6 @@
 // Input that closes the full-screen saver and input that does not: one
 // table, the closing rows each in a saver of their own, the others all
-// sent to one saver that must still run once it has handled them. The
-// preview closes on nothing but its close request.
+// sent to one saver that must still run once it has handled them.
 #include <functional>
 #include <string>
 
@@ -72,25 +71,6 @@ TEST_F(Input, FullScreenClosesOnKeysButtonsAndTravelOnly)
     EXPECT_TRUE(run.Running());
     PressKeyTo(window);
     EXPECT_EQ(run.WaitExit(30000), 0u);
-}
-
-TEST_F(Input, PreviewIgnoresInputAndClosesOnRequestWithoutAPassword)
-{
-    InstallPasswordComponent(true);
-    SetPasswordWanted(1);
-    HostWindow host(160, 120);
-    SaverRun run(SaverCommand("/p " + std::to_string(reinterpret_cast<UINT_PTR>(host.Handle()))));
-    HWND child = WaitForSaverWindow("Preview", host.Handle());
-    ASSERT_NE(child, nullptr);
-    SetCursorPos(600, 500);
-    for (const InputCase& c : inputCases) c.send(child);
-    // The preview is not drawn on this screen, so there is no sign that it
-    // has handled all that; give it a while.
-    PumpFor(800);
-    EXPECT_TRUE(run.Running());
-    Post(child, WM_CLOSE);
-    EXPECT_EQ(run.WaitExit(30000), 0u);
-    EXPECT_EQ(ReadTestNumber("Calls"), 0u) << "the preview asks for no password";
 }
 
 }  // namespace

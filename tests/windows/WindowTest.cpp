@@ -1,7 +1,8 @@
 // The saver's two windows as other programs see them: the full-screen
 // window over the whole desktop, the single-instance rule and the requests
-// it refuses; the preview filling its host, handing help to it and ending
-// with it; and the saver's own resources.
+// it refuses; the preview filling its host, handing help to it, ignoring
+// input and closing without a password (it ends with its host among the
+// switches); and the saver's own resources.
 #include <memory>
 #include <string>
 
@@ -51,8 +52,12 @@ TEST_F(Window, FullScreenIsOneTopmostWindowOverTheWholeDesktopThatRefusesTitlesA
     EXPECT_EQ(run.WaitExit(30000), 0u);
 }
 
-TEST_F(Window, PreviewFillsItsHostHandsItHelpAndEndsWithIt)
+TEST_F(Window, PreviewFillsItsHostHandsItHelpIgnoresInputAndClosesWithoutAPassword)
 {
+    // A password is wanted, and the component accepts it: only the full-screen saver asks.
+    InstallPasswordComponent(true);
+    SetPasswordWanted(1);
+    SetTestNumber("Answer", 1);
     HostWindow host(320, 240);
     SaverRun run(SaverCommand("/p " + std::to_string(reinterpret_cast<UINT_PTR>(host.Handle()))));
     HWND child = WaitForSaverWindow("Preview", host.Handle());
@@ -81,15 +86,23 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpAndEndsWithIt)
     ASSERT_TRUE(PumpUntil([] { return HostWindow::lastRequest.message == WM_HELP; }, 5000));
     EXPECT_EQ(HostWindow::lastRequest.wParam, reinterpret_cast<WPARAM>(host.Handle()));
 
-    // A full-screen saver starts beside it.
+    // Input does not close it. The preview is not drawn on this screen, so
+    // the full-screen saver that starts beside it gives it time to handle it.
+    SetCursorPos(600, 500);
+    for (UINT input : {WM_KEYDOWN, WM_SYSKEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_MOUSEMOVE}) {
+        PostMessageA(child, input, 0, 0);
+    }
     SaverRun fullScreen(SaverCommand("/s"));
     HWND window = StartFullScreen(fullScreen);
     ASSERT_NE(window, nullptr);
     PressKeyTo(window);
     EXPECT_EQ(fullScreen.WaitExit(30000), 0u);
+    EXPECT_EQ(ReadTestNumber("Calls"), 1u);
+    EXPECT_TRUE(run.Running());
 
-    host.Destroy();
+    PostMessageA(child, WM_CLOSE, 0, 0);
     EXPECT_EQ(run.WaitExit(30000), 0u);
+    EXPECT_EQ(ReadTestNumber("Calls"), 1u) << "the preview asks for no password";
 }
 
 // The saver's own resources, each pinned by a digest of its bytes: the
