@@ -1,4 +1,4 @@
-// Painting lines, pixels and ellipse outlines into an RGB image exactly as
+// Painting lines, pixels and ellipse outlines into 32-bit pixels exactly as
 // GDI paints a window with a one-pixel solid pen, clipped without moving a
 // pixel. The rules were found by drawing under Wine (whose GDI is held to
 // Windows' own pictures by its conformance tests); tests/data holds GDI's
@@ -60,8 +60,17 @@ struct ShortAxis {
 
 RasterSurface::RasterSurface(int w, int h)
     : width(std::max(w, 1)), height(std::max(h, 1)), clipRight(width), clipBottom(height),
-      rgb(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3, 0)
+      own(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0),
+      pixels(reinterpret_cast<unsigned char*>(own.data())), stride(static_cast<std::size_t>(width) * 4),
+      format(rgbxFormat)
 {
+}
+
+RasterSurface::RasterSurface(int w, int h, void* memory, std::size_t rowBytes, PixelFormat pixelFormat)
+    : width(std::max(w, 1)), height(std::max(h, 1)), clipRight(width), clipBottom(height),
+      pixels(static_cast<unsigned char*>(memory)), stride(rowBytes), format(pixelFormat)
+{
+    Erase();
 }
 
 void RasterSurface::ClipTo(int left, int top, int right, int bottom)
@@ -74,20 +83,24 @@ void RasterSurface::ClipTo(int left, int top, int right, int bottom)
 
 void RasterSurface::Unclip() { ClipTo(0, 0, width, height); }
 
-void RasterSurface::Plot(long long x, long long y, std::uint32_t colour)
+std::uint32_t RasterSurface::PixelOf(std::uint32_t colour) const
+{
+    return format.fill | (colour & 0xFF) << format.redShift | ((colour >> 8) & 0xFF) << format.greenShift |
+           ((colour >> 16) & 0xFF) << format.blueShift;
+}
+
+void RasterSurface::Plot(long long x, long long y, std::uint32_t pixel)
 {
     if (x < clipLeft || y < clipTop || x >= clipRight || y >= clipBottom) return;
-    std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
-    p[0] = static_cast<std::uint8_t>(colour & 0xFF);
-    p[1] = static_cast<std::uint8_t>((colour >> 8) & 0xFF);
-    p[2] = static_cast<std::uint8_t>((colour >> 16) & 0xFF);
+    RowAt(y)[x] = pixel;
 }
 
 std::uint32_t RasterSurface::PixelAt(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width || y >= height) return 0;
-    const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)) * 3];
-    return MakeColour(p[0], p[1], p[2]);
+    const std::uint32_t pixel = RowAt(y)[x];
+    return MakeColour(pixel >> format.redShift & 0xFF, pixel >> format.greenShift & 0xFF,
+                      pixel >> format.blueShift & 0xFF);
 }
 
 void RasterSurface::MoveTo(int x, int y)
@@ -96,15 +109,11 @@ void RasterSurface::MoveTo(int x, int y)
     currentY = y;
 }
 
-void RasterSurface::SetPixel(int x, int y, std::uint32_t colour) { Plot(x, y, colour); }
+void RasterSurface::SetPixel(int x, int y, std::uint32_t colour) { Plot(x, y, PixelOf(colour)); }
 
 void RasterSurface::Erase()
 {
-    const auto rowBytes = static_cast<std::size_t>(width) * 3;
-    for (int y = clipTop; y < clipBottom; ++y) {
-        const auto row = rgb.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(y) * rowBytes);
-        std::fill(row + clipLeft * 3, row + clipRight * 3, std::uint8_t{0});
-    }
+    for (int y = clipTop; y < clipBottom; ++y) std::fill(RowAt(y) + clipLeft, RowAt(y) + clipRight, format.fill);
 }
 
 // One pixel per step along the longer axis (a diagonal counts as steep),

@@ -29,9 +29,10 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RasterSur
     png_set_compression_level(png, 3);
     png_set_filter(png, 0, PNG_FILTER_NONE);
     png_write_info(png, info);
-    const png_byte* row = picture.Pixels().data();
-    const std::size_t stride = static_cast<std::size_t>(picture.Width()) * 3;
-    for (int y = 0; y < picture.Height(); ++y, row += stride) png_write_row(png, row);
+    // The raster's own pixels are red, green, blue and an unused byte in
+    // memory: libpng drops that byte as it writes each row.
+    png_set_filler(png, 0, PNG_FILLER_AFTER);
+    for (int y = 0; y < picture.Height(); ++y) png_write_row(png, reinterpret_cast<png_const_bytep>(picture.Row(y)));
     png_write_end(png, info);
     return true;
 }

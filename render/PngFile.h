@@ -6,5 +6,6 @@
 
 #include "anim/RasterSurface.h"
 
-// False with a reason when libpng or the stream fails.
+// A raster of its own (rgbxFormat). False with a reason when libpng or the
+// stream fails.
 bool WritePng(std::FILE* file, const RasterSurface& picture, std::string& error);

@@ -78,7 +78,10 @@ public:
     {
         for (long figure = 0; figure < request_.figures; ++figure) {
             if (!DrawFigure(figure)) return false;
-            if (picture_ && figure + 1 == request_.figures && !sink_.Picture(*picture_)) return false;
+            if (picture_ && figure + 1 == request_.figures) {
+                if (!sink_.Picture(*picture_)) return false;
+                picture_.reset();  // taken: the last erase is for the log alone
+            }
             for (int m = 0; m < desktop_->count; ++m) {
                 BeginNextFigure(desktop_->monitors[m].animation);
                 Surface(m, [](DrawingSurface& s) { s.Erase(); });

@@ -89,8 +89,7 @@ std::unique_ptr<Blitter> Blitter::Create(Display* display, Window window, const 
     const bool hostLittleEndian = std::endian::native == std::endian::little;
     blitter->nativeOrder32_ = blitter->image_->bits_per_pixel == 32 &&
                               (blitter->image_->byte_order == LSBFirst) == hostLittleEndian;
-    blitter->xrgb32_ = blitter->nativeOrder32_ && visual->red_mask == 0xFF0000 && visual->green_mask == 0xFF00 &&
-                       visual->blue_mask == 0xFF;
+    blitter->direct_ = blitter->nativeOrder32_ && blitter->FindDirectFormat(visual);
     blitter->gc_ = XCreateGC(display, window, 0, nullptr);
     return blitter;
 }
@@ -142,7 +141,28 @@ bool Blitter::CreateSharedImage(Visual* visual, int depth, int width, int height
         return false;
     }
     shared_ = true;
+    completionType_ = XShmGetEventBase(display_) + ShmCompletion;
     return true;
+}
+
+// Each channel 8 bits wide, anywhere in the 32-bit pixel.
+bool Blitter::FindDirectFormat(const Visual* visual)
+{
+    const unsigned long masks[3] = {visual->red_mask, visual->green_mask, visual->blue_mask};
+    int shifts[3];
+    for (int c = 0; c < 3; ++c) {
+        shifts[c] = masks[c] == 0 ? 0 : std::countr_zero(masks[c]);
+        if (masks[c] != 0xFFul << shifts[c] || shifts[c] > 24) return false;
+    }
+    format_ = {shifts[0], shifts[1], shifts[2], static_cast<std::uint32_t>(opaque_)};
+    return true;
+}
+
+std::unique_ptr<RasterSurface> Blitter::MakeRaster()
+{
+    if (!direct_) return std::make_unique<RasterSurface>(image_->width, image_->height);
+    return std::make_unique<RasterSurface>(image_->width, image_->height, image_->data,
+                                           static_cast<std::size_t>(image_->bytes_per_line), format_);
 }
 
 bool Blitter::CreatePlainImage(Visual* visual, int depth, int width, int height)
@@ -167,22 +187,18 @@ Blitter::~Blitter()
     XDestroyImage(image_);
 }
 
+// From the raster's own pixels to the image's.
 void Blitter::Convert(const RasterSurface& raster, PixelRect rect)
 {
-    const std::uint8_t* rgb = raster.Pixels().data();
-    const auto rasterRow = static_cast<std::size_t>(raster.Width()) * 3;
-    const auto opaque32 = static_cast<std::uint32_t>(opaque_);
+    const PixelFormat& own = raster.Format();
     for (int y = rect.top; y < rect.bottom; ++y) {
-        const std::uint8_t* from = rgb + static_cast<std::size_t>(y) * rasterRow + static_cast<std::size_t>(rect.left) * 3;
+        const std::uint32_t* from = raster.Row(y);
         auto* row32 = reinterpret_cast<std::uint32_t*>(image_->data + static_cast<std::ptrdiff_t>(y) * image_->bytes_per_line);
-        if (xrgb32_) {
-            for (int x = rect.left; x < rect.right; ++x, from += 3) {
-                row32[x] = opaque32 | std::uint32_t{from[0]} << 16 | std::uint32_t{from[1]} << 8 | from[2];
-            }
-            continue;
-        }
-        for (int x = rect.left; x < rect.right; ++x, from += 3) {
-            const unsigned long pixel = opaque_ | channels_[0][from[0]] | channels_[1][from[1]] | channels_[2][from[2]];
+        for (int x = rect.left; x < rect.right; ++x) {
+            const std::uint32_t colour = from[x];
+            const unsigned long pixel = opaque_ | channels_[0][colour >> own.redShift & 0xFF] |
+                                        channels_[1][colour >> own.greenShift & 0xFF] |
+                                        channels_[2][colour >> own.blueShift & 0xFF];
             if (nativeOrder32_) {
                 row32[x] = static_cast<std::uint32_t>(pixel);
             } else {
@@ -197,16 +213,38 @@ void Blitter::Put(const RasterSurface& raster, PixelRect rect)
     rect.right = std::min(rect.right, image_->width);
     rect.bottom = std::min(rect.bottom, image_->height);
     if (rect.Empty()) return;
-    Convert(raster, rect);
+    if (!direct_) {
+        WaitUntilRead();
+        Convert(raster, rect);
+    }
     const auto width = static_cast<unsigned>(rect.right - rect.left);
     const auto height = static_cast<unsigned>(rect.bottom - rect.top);
     if (shared_) {
-        XShmPutImage(display_, window_, gc_, image_, rect.left, rect.top, rect.left, rect.top, width, height, False);
-        // The server reads the shared pixels when it handles the request:
-        // wait for that before the next tick writes them again.
-        XSync(display_, False);
+        XShmPutImage(display_, window_, gc_, image_, rect.left, rect.top, rect.left, rect.top, width, height, True);
+        ++unread_;
     } else {
         XPutImage(display_, window_, gc_, image_, rect.left, rect.top, rect.left, rect.top, width, height);
-        XFlush(display_);
     }
+    XFlush(display_);
+}
+
+bool Blitter::Handle(const XEvent& event)
+{
+    if (!shared_ || event.type != completionType_) return false;
+    // One of an image made before this one, for a size that has passed, says nothing of this one.
+    if (reinterpret_cast<const XShmCompletionEvent&>(event).shmseg == segment_.shmseg && unread_ > 0) --unread_;
+    return true;
+}
+
+// A window destroyed meanwhile sends an error instead, which ends the program.
+void Blitter::WaitUntilRead()
+{
+    const auto isCompletion = [](Display*, XEvent* event, XPointer data) {
+        const auto* blitter = reinterpret_cast<const Blitter*>(data);
+        return event->type == blitter->completionType_ &&
+                       reinterpret_cast<const XShmCompletionEvent*>(event)->shmseg == blitter->segment_.shmseg
+                   ? True
+                   : False;
+    };
+    for (XEvent event; unread_ > 0; --unread_) XIfEvent(display_, &event, isCompletion, reinterpret_cast<XPointer>(this));
 }

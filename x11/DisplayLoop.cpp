@@ -28,16 +28,19 @@ std::uint32_t NowMs()
 }
 
 // The largest canvas: four 8K monitors (7680x4320) side by side fit. At
-// about 7 bytes a pixel (3 in the raster, 4 in the image) that is under a GiB.
+// 4 bytes a pixel (the image the raster paints; 8 where a raster of its own
+// is converted into it) that is half a GiB.
 constexpr long long maxCanvasPixels = 128LL << 20;
 
 // The window's picture: the raster, the damage noted in front of it and the
 // image that carries it to the screen, all of the window's size. Empty when
 // none can be made for the window.
 struct Canvas {
+    // In this order, so that the raster, which may paint the image, goes
+    // before the image.
+    std::unique_ptr<Blitter> blitter;
     std::unique_ptr<RasterSurface> raster;
     std::unique_ptr<DamageSurface> surface;
-    std::unique_ptr<Blitter> blitter;
 
     // A black picture of the window's size, shown; false, empty, with a
     // one-line error when none can be made (the visual, the size over the
@@ -45,9 +48,7 @@ struct Canvas {
     bool Make(Display* display, Window window, const XWindowAttributes& attributes, std::string& error)
     {
         // The old picture goes first: a resize needs only one at a time.
-        blitter.reset();
-        surface.reset();
-        raster.reset();
+        Clear();
         const int width = attributes.width, height = attributes.height;
         const std::string size = std::to_string(width) + "x" + std::to_string(height);
         if (static_cast<long long>(width) * height > maxCanvasPixels) {
@@ -55,19 +56,24 @@ struct Canvas {
             return false;
         }
         try {
-            raster = std::make_unique<RasterSurface>(width, height);
-            surface = std::make_unique<DamageSurface>(*raster);
             blitter = Blitter::Create(display, window, attributes, width, height, error);
+            if (blitter != nullptr) raster = blitter->MakeRaster();
         } catch (const std::bad_alloc&) {
             error = "not enough memory for an image of the window's size " + size;
         }
-        if (blitter == nullptr) {
-            surface.reset();
-            raster.reset();
+        if (raster == nullptr) {
+            Clear();
             return false;
         }
+        surface = std::make_unique<DamageSurface>(*raster);
         blitter->Put(*raster, PixelRect{0, 0, width, height});  // black, as the saver starts
         return true;
+    }
+    void Clear()
+    {
+        surface.reset();
+        raster.reset();
+        blitter.reset();
     }
     bool Empty() const { return blitter == nullptr; }
     void Show() { blitter->Put(*raster, surface->TakeDamage()); }
@@ -107,8 +113,11 @@ public:
         values.foreground = Blitter::BlackOn(display_, attributes);
         black_ = XCreateGC(display_, target_.window, GCForeground, &values);
         Rebuild(attributes);
+        // The socket is read only when poll() says something came: a wake-up
+        // that draws costs the poll, the put's write and the read of its
+        // completion.
         for (;;) {
-            while (XPending(display_) > 0) {
+            while (XEventsQueued(display_, QueuedAlready) > 0) {
                 XEvent event;
                 XNextEvent(display_, &event);
                 if (Handle(event) == Outcome::Closed) return;
@@ -118,19 +127,21 @@ public:
                 const std::uint32_t now = NowMs();
                 wait = static_cast<std::int32_t>(due_ - now);
                 if (wait <= 0) {
+                    canvas_.blitter->WaitUntilRead();
                     due_ = now + AdvanceAnimation(animation_, *canvas_.surface, now).wakeAfter;
                     canvas_.Show();
                     continue;
                 }
             }
             pollfd connection{ConnectionNumber(display_), POLLIN, 0};
-            poll(&connection, 1, wait);
+            if (poll(&connection, 1, wait) > 0) XEventsQueued(display_, QueuedAfterReading);
         }
     }
 
 private:
     Outcome Handle(XEvent& event)
     {
+        if (!canvas_.Empty() && canvas_.blitter->Handle(event)) return Outcome::Going;
         switch (event.type) {
         case ConfigureNotify:
             if (event.xconfigure.window != target_.window) break;
@@ -200,6 +211,7 @@ private:
         } else if (!rect.Empty()) {
             XFillRectangle(display_, target_.window, black_, rect.left, rect.top,
                            static_cast<unsigned>(rect.right - rect.left), static_cast<unsigned>(rect.bottom - rect.top));
+            XFlush(display_);
         }
     }
 
