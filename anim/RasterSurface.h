@@ -56,8 +56,9 @@ public:
     int Width() const { return width; }
     int Height() const { return height; }
     const PixelFormat& Format() const { return format; }
-    // Row y's pixels, left to right.
+    // Row y's pixels, left to right; rows are Stride() bytes apart.
     const std::uint32_t* Row(int y) const { return RowAt(y); }
+    std::size_t Stride() const { return stride; }
     // The colour (red in the low byte) at a pixel; black outside the image.
     std::uint32_t PixelAt(int x, int y) const;
 

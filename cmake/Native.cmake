@@ -5,18 +5,25 @@ find_package(PNG REQUIRED)
 set(GYRELACE_PANEL ${CMAKE_BINARY_DIR}/gyrelace.xml)
 
 add_library(gyrelace_surfaces STATIC
+  anim/DamageSurface.cpp
   anim/RasterSurface.cpp
   anim/RecordingSurface.cpp
 )
 target_link_libraries(gyrelace_surfaces PUBLIC gyrelace_engine)
 
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(WEBP REQUIRED IMPORTED_TARGET libwebpmux libwebp)
+
 add_library(gyrelace_render STATIC
+  render/OutputFile.cpp
   render/PngFile.cpp
   render/RenderOptions.cpp
   render/RecordFigures.cpp
   render/RenderRun.cpp
+  render/SvgSurface.cpp
+  render/WebpAnimation.cpp
 )
-target_link_libraries(gyrelace_render PUBLIC gyrelace_surfaces PNG::PNG)
+target_link_libraries(gyrelace_render PUBLIC gyrelace_surfaces PNG::PNG PkgConfig::WEBP)
 
 add_executable(gyrelace-render render/gyrelace_render.cpp)
 target_link_libraries(gyrelace-render PRIVATE gyrelace_render)
@@ -37,7 +44,6 @@ add_library(gyrelace_x11_options STATIC x11/DisplayOptions.cpp)
 target_link_libraries(gyrelace_x11_options PUBLIC gyrelace_engine)
 add_library(gyrelace_x11 STATIC
   x11/Blitter.cpp
-  x11/DamageSurface.cpp
   x11/DisplayLoop.cpp
   x11/TargetWindow.cpp
   x11/XErrors.cpp

@@ -8,6 +8,7 @@
 #include "anim/AnimationDriver.h"
 #include "anim/DesktopLayout.h"
 #include "anim/RecordingSurface.h"
+#include "render/SvgSurface.h"
 
 namespace {
 
@@ -17,10 +18,11 @@ constexpr const char* monitorHeader =
     "monitor,figure,point,curve_x,curve_y,mirror_x,mirror_y,shape,rotation,zoom_level,x,y,radius,colour\n";
 constexpr std::size_t flushSize = 1 << 16;
 
-// Passes each operation on to the log and the picture, whichever are wanted.
-class BothSurfaces final : public DrawingSurface {
+// Passes each operation on to the log, the picture and the vector picture,
+// whichever are wanted.
+class FanOut final : public DrawingSurface {
 public:
-    BothSurfaces(DrawingSurface* log, DrawingSurface* picture) : log_(log), picture_(picture) {}
+    FanOut(DrawingSurface* log, DrawingSurface* picture, DrawingSurface* vector) : targets_{log, picture, vector} {}
 
     void SelectPen(std::uint32_t colour) override { Each([&](DrawingSurface& s) { s.SelectPen(colour); }); }
     void MoveTo(int x, int y) override { Each([&](DrawingSurface& s) { s.MoveTo(x, y); }); }
@@ -38,12 +40,12 @@ private:
     template <typename Operation>
     void Each(Operation operation)
     {
-        if (log_ != nullptr) operation(*log_);
-        if (picture_ != nullptr) operation(*picture_);
+        for (DrawingSurface* target : targets_) {
+            if (target != nullptr) operation(*target);
+        }
     }
 
-    DrawingSurface* log_;
-    DrawingSurface* picture_;
+    DrawingSurface* targets_[3];
 };
 
 void AppendTraceRow(std::string& trace, int monitor, long figureNumber, const FigureState& figure,
@@ -71,6 +73,11 @@ public:
         prefixed_ = several;
         if (sink.wantOps) log_.emplace();
         if (sink.wantPicture) picture_.emplace(request.width, request.height);
+        if (sink.wantSvg) {
+            std::vector<MonitorArea> ordered;  // in the drawing order
+            for (int m = 0; several && m < desktop_->count; ++m) ordered.push_back(desktop_->monitors[m].area);
+            svg_.emplace(request.width, request.height, ordered);
+        }
         if (sink.wantTrace) trace_ = TraceHeader(several);
     }
 
@@ -78,9 +85,12 @@ public:
     {
         for (long figure = 0; figure < request_.figures; ++figure) {
             if (!DrawFigure(figure)) return false;
-            if (picture_ && figure + 1 == request_.figures) {
-                if (!sink_.Picture(*picture_)) return false;
-                picture_.reset();  // taken: the last erase is for the log alone
+            if (figure + 1 == request_.figures) {
+                // Taken now: the last erase is for the log alone.
+                if (picture_ && !sink_.Picture(*picture_)) return false;
+                if (svg_ && !sink_.Svg(svg_->Document())) return false;
+                picture_.reset();
+                svg_.reset();
             }
             for (int m = 0; m < desktop_->count; ++m) {
                 BeginNextFigure(desktop_->monitors[m].animation);
@@ -99,8 +109,9 @@ private:
         if (log_ && prefixed_) log_->prefix = std::to_string(m) + " ";
         std::optional<OffsetSurface> part;
         if (picture_) part.emplace(*picture_, monitor.area, monitor.pen);
-        BothSurfaces both(log_ ? &*log_ : nullptr, part ? &*part : nullptr);
-        operation(both);
+        if (svg_) svg_->Monitor(m);
+        FanOut all(log_ ? &*log_ : nullptr, part ? &*part : nullptr, svg_ ? &*svg_ : nullptr);
+        operation(all);
     }
 
     // Every monitor draws its next point in turn until all are complete.
@@ -140,6 +151,7 @@ private:
     bool prefixed_ = false;
     std::optional<RecordingSurface> log_;
     std::optional<RasterSurface> picture_;
+    std::optional<SvgSurface> svg_;
     std::string trace_;
 };
 

@@ -1,7 +1,7 @@
 // The renderer's figure loop, without files: a window, or the monitors of a
 // desktop, draw their figures point by point in step, as the saver's timer
 // makes them do, into whichever outputs are wanted: the drawing operations,
-// the per-point trace and the picture. The same loop serves gyrelace-render
+// the per-point trace, the picture and the picture as SVG. The same loop serves gyrelace-render
 // and the engine's known-answer tests, natively and under Windows.
 #pragma once
 
@@ -32,8 +32,11 @@ public:
     // Text in pieces, in order; false stops the run.
     virtual bool Ops(const std::string& text) = 0;
     virtual bool Trace(const std::string& text) = 0;
+    bool wantSvg = false;
     // The window just after the last figure's point 360, before its erase.
     virtual bool Picture(const RasterSurface& picture) = 0;
+    // The same as an SVG document.
+    virtual bool Svg(const std::string&) { return true; }
 
 protected:
     ~FigureSink() = default;

@@ -2,11 +2,14 @@
 #include "render/RenderOptions.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace {
 
 constexpr OwnOption renderOptions[] = {
-    {"size", true}, {"monitors", true}, {"figures", true}, {"out", true}, {"trace", true}, {"ops", true},
+    {"size", true}, {"monitors", true}, {"figures", true}, {"out", true},     {"trace", true},
+    {"ops", true},  {"svg", true},      {"animate", true}, {"fps", true},
 };
 
 bool ParseDecimal(const std::string& text, unsigned long long limit, unsigned long long& value)
@@ -87,13 +90,24 @@ bool ParseMonitors(const std::string& list, RenderOptions& options, std::string&
     return true;
 }
 
+bool EndsWith(const std::string& path, const char* ending)
+{
+    std::string tail = path.substr(path.size() - std::min(path.size(), std::char_traits<char>::length(ending)));
+    for (char& c : tail) c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    return tail == ending;
+}
+
 // Where the outputs go must not collide: two files of the same name, or two
-// streams on standard output, would interleave.
+// streams on standard output, would interleave. The exports say what they
+// are by their names, and the pictures must fit their formats.
 bool CheckOutputs(const RenderOptions& options, std::string& error)
 {
-    const std::string* paths[] = {&options.outPath, &options.tracePath, &options.opsPath};
-    for (int i = 0; i < 3; ++i) {
-        for (int j = i + 1; j < 3; ++j) {
+    const std::string* paths[] = {&options.outPath, &options.tracePath, &options.opsPath, &options.svgPath,
+                                  &options.animatePath};
+    bool any = false;
+    for (std::size_t i = 0; i < std::size(paths); ++i) {
+        any = any || !paths[i]->empty();
+        for (std::size_t j = i + 1; j < std::size(paths); ++j) {
             if (!paths[i]->empty() && *paths[i] == *paths[j]) {
                 error = *paths[i] == "-" ? "only one output can go to standard output"
                                          : "two outputs name the same file '" + *paths[i] + "'";
@@ -101,17 +115,21 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
             }
         }
     }
-    if (options.outPath.empty() && options.tracePath.empty() && options.opsPath.empty()) {
-        error = "nothing to write: give --out, --trace or --ops";
-        return false;
+    const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
+    const long long pixels = static_cast<long long>(options.width) * options.height;
+    if (!any) {
+        error = "nothing to write: give --out, --trace, --ops, --svg or --animate";
+    } else if (!options.svgPath.empty() && options.svgPath != "-" && !EndsWith(options.svgPath, ".svg")) {
+        error = "--svg: '" + options.svgPath + "' does not end in .svg";
+    } else if (!options.animatePath.empty() && options.animatePath != "-" && !EndsWith(options.animatePath, ".webp")) {
+        error = "--animate: '" + options.animatePath + "' does not end in .webp";
+    } else if ((!options.outPath.empty() || !options.animatePath.empty()) && pixels > maxImagePixels) {
+        error = size + " is too large a picture for --out or --animate (at most " + std::to_string(maxImagePixels) +
+                " pixels)";
+    } else if (!options.animatePath.empty() && (options.width > maxWebpSide || options.height > maxWebpSide)) {
+        error = "--animate: " + size + " is wider or taller than a WebP can be (" + std::to_string(maxWebpSide) + ")";
     }
-    if (!options.outPath.empty() &&
-        static_cast<long long>(options.width) * options.height > maxImagePixels) {
-        error = "--size " + std::to_string(options.width) + "x" + std::to_string(options.height) +
-                " is too large a picture for --out (at most " + std::to_string(maxImagePixels) + " pixels)";
-        return false;
-    }
-    return true;
+    return error.empty();
 }
 
 // One of the renderer's own options, the scan standing on it.
@@ -133,8 +151,20 @@ bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeG
         options.figures = static_cast<long>(number);
         return true;
     }
+    if (name == "fps") {
+        if (!ParseDecimal(value, maxFramesPerSecond, number) || number == 0) {
+            return scan.Refuse("is not a frame rate of 1.." + std::to_string(maxFramesPerSecond));
+        }
+        options.framesPerSecond = static_cast<int>(number);
+        return true;
+    }
     if (value.empty()) return scan.Fail("--" + name + " needs a file name");
-    (name == "out" ? options.outPath : name == "trace" ? options.tracePath : options.opsPath) = value;
+    const std::pair<const char*, std::string*> outputs[] = {{"out", &options.outPath},     {"trace", &options.tracePath},
+                                                            {"ops", &options.opsPath},     {"svg", &options.svgPath},
+                                                            {"animate", &options.animatePath}};
+    for (const auto& [output, path] : outputs) {
+        if (name == output) *path = value;
+    }
     return true;
 }
 
@@ -171,7 +201,8 @@ FigureRequest RequestOf(const RenderOptions& options)
 std::string RenderUsage()
 {
     return "usage: gyrelace-render [--seed S] [--size WxH | --monitors WxH+X+Y,...] [--figures N]\n"
-           "                       [--set NAME=VALUE | SETTING]... [--out FILE.png] [--trace FILE] [--ops FILE]\n" +
+           "                       [--set NAME=VALUE | SETTING]... [--out FILE.png] [--trace FILE] [--ops FILE]\n"
+           "                       [--svg FILE.svg] [--animate FILE.webp [--fps N]]\n" +
            UsageLine("--size WxH", "the window's client size, 1..65535 each (default 1024x768)") +
            UsageLine("--monitors LIST", "a desktop of up to 16 monitors, the primary first, each WxH+X+Y (X and Y "
                                         "may be negative): one picture of them all, and each trace and ops line "
@@ -179,7 +210,10 @@ std::string RenderUsage()
            UsageLine("--figures N", "how many whole figures to draw (default 1)") +
            UsageLine("--out FILE.png", "the picture just after the last figure's final point") +
            UsageLine("--trace FILE", "one CSV row per point drawn") +
-           UsageLine("--ops FILE", "the drawing operations, one per line; FILE may be - for standard output (for "
-                                   "one output at most)") +
+           UsageLine("--ops FILE", "the drawing operations, one per line") +
+           UsageLine("--svg FILE.svg", "the picture as SVG, each stamp, pixel and line an element of its own") +
+           UsageLine("--animate FILE.webp", "the figures being traced at their pace, an animated lossless WebP") +
+           UsageLine("--fps N", "the animation's frames a second, 1..100 (default 25)") +
+           UsageLine("", "FILE may be - for standard output (for one output at most)") +
            CommandLineScan::SharedUsage();
 }

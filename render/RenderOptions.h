@@ -12,6 +12,8 @@
 inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
 inline constexpr long long maxImagePixels = 64LL << 20;    // the largest --out picture
 inline constexpr long maxFigures = 1000000;
+inline constexpr int maxWebpSide = 16383;                  // WebP's own limit
+inline constexpr int maxFramesPerSecond = 100;
 
 // The seed, the settings and --help come with the shared options.
 struct RenderOptions : SharedOptions {
@@ -22,6 +24,9 @@ struct RenderOptions : SharedOptions {
     std::string outPath;      // empty: not wanted; "-": standard output
     std::string tracePath;
     std::string opsPath;
+    std::string svgPath;
+    std::string animatePath;  // an animated WebP
+    int framesPerSecond = 25;
 };
 
 // Reads argv[1..argc-1]. On bad input returns false with a one-line error

@@ -1,82 +1,64 @@
-// The renderer's three outputs: files (or standard output) fed by the
-// figure loop, the picture written as PNG.
+// The renderer's outputs: files (or standard output) fed by the figure
+// loop, the picture written as PNG and as SVG, and the animation.
 #include "render/RenderRun.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
+#include "render/OutputFile.h"
 #include "render/PngFile.h"
 #include "render/RecordFigures.h"
+#include "render/WebpAnimation.h"
 
 namespace {
-
-struct CloseFile {
-    void operator()(std::FILE* file) const
-    {
-        if (file != stdout) std::fclose(file);
-    }
-};
-using File = std::unique_ptr<std::FILE, CloseFile>;
 
 class FileOutputs final : public FigureSink {
 public:
     explicit FileOutputs(std::string& error) : error_(error) {}
 
+    // Every file is made before anything is drawn; 2 when one cannot be.
     bool Open(const RenderOptions& options)
     {
-        if (!OpenOne(options.opsPath, "ops", ops_) || !OpenOne(options.tracePath, "trace", trace_) ||
-            !OpenOne(options.outPath, "picture", picture_)) {
-            return false;
+        const std::pair<const std::string*, OutputFile*> outputs[] = {
+            {&options.opsPath, &ops_}, {&options.tracePath, &trace_},      {&options.outPath, &picture_},
+            {&options.svgPath, &svg_}, {&options.animatePath, &animation_}};
+        for (const auto& [path, file] : outputs) {
+            if (!path->empty() && !file->Open(*path, error_)) return false;
         }
-        wantOps = ops_ != nullptr;
-        wantTrace = trace_ != nullptr;
-        wantPicture = picture_ != nullptr;
+        wantOps = ops_.IsOpen();
+        wantTrace = trace_.IsOpen();
+        wantPicture = picture_.IsOpen();
+        wantSvg = svg_.IsOpen();
         return true;
     }
 
-    bool Ops(const std::string& text) override { return Write(ops_.get(), text); }
-    bool Trace(const std::string& text) override { return Write(trace_.get(), text); }
-    bool Picture(const RasterSurface& picture) override { return WritePng(picture_.get(), picture, error_); }
+    bool AnyFigureOutput() const { return wantOps || wantTrace || wantPicture || wantSvg; }
+    OutputFile& Animation() { return animation_; }
+
+    bool Ops(const std::string& text) override { return Write(ops_, text); }
+    bool Trace(const std::string& text) override { return Write(trace_, text); }
+    bool Picture(const RasterSurface& picture) override { return WritePng(picture_.Stream(), picture, error_); }
+    bool Svg(const std::string& document) override { return Write(svg_, document); }
 
     bool Finish()
     {
-        for (File* file : {&ops_, &trace_, &picture_}) {
-            if (*file == nullptr) continue;
-            const bool flushed = std::fflush(file->get()) == 0 && !std::ferror(file->get());
-            const bool closed = file->get() == stdout || std::fclose(file->release()) == 0;
-            file->reset();
-            if (!flushed || !closed) {
-                error_ = std::string("cannot write an output: ") + std::strerror(errno);
-                return false;
-            }
+        for (OutputFile* file : {&ops_, &trace_, &picture_, &svg_, &animation_}) {
+            if (file->IsOpen() && !file->Finish(error_)) return false;
         }
         return true;
     }
 
 private:
-    bool OpenOne(const std::string& path, const char* what, File& file)
-    {
-        if (path.empty()) return true;
-        file.reset(path == "-" ? stdout : std::fopen(path.c_str(), "wb"));
-        if (file == nullptr) {
-            error_ = std::string("cannot open the ") + what + " file '" + path + "': " + std::strerror(errno);
-            return false;
-        }
-        return true;
-    }
-
     // Each write checks the stream so that a full disk ends the run at once.
-    bool Write(std::FILE* file, const std::string& text)
+    bool Write(OutputFile& file, const std::string& text)
     {
-        if (std::fwrite(text.data(), 1, text.size(), file) == text.size()) return true;
+        if (std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size()) return true;
         error_ = std::string("cannot write: ") + std::strerror(errno);
         return false;
     }
 
     std::string& error_;
-    File ops_, trace_, picture_;
+    OutputFile ops_, trace_, picture_, svg_, animation_;
 };
 
 }  // namespace
@@ -84,7 +66,12 @@ private:
 int RunRender(const RenderOptions& options, std::string& error)
 {
     FileOutputs outputs(error);
-    if (!outputs.Open(options)) return 1;
-    if (!RecordFigures(RequestOf(options), outputs)) return 1;
+    if (!outputs.Open(options)) return 2;
+    const FigureRequest request = RequestOf(options);
+    if (outputs.AnyFigureOutput() && !RecordFigures(request, outputs)) return 1;
+    if (outputs.Animation().IsOpen() &&
+        !WriteWebpAnimation(request, options.framesPerSecond, outputs.Animation().Stream(), error)) {
+        return 1;
+    }
     return outputs.Finish() ? 0 : 1;
 }

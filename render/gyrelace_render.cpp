@@ -1,5 +1,5 @@
-// gyrelace-render: draws Gyrelace figures headless from a seed, as PNG, a
-// per-point trace and a drawing-operation log.
+// gyrelace-render: draws Gyrelace figures headless from a seed, as PNG and
+// SVG pictures, an animated WebP, a per-point trace and a drawing-operation log.
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -23,9 +23,7 @@ int main(int argc, char** argv)
         options.seed = static_cast<std::uint32_t>(std::time(nullptr));
         std::fprintf(stderr, "gyrelace-render: seed %u\n", options.seed);
     }
-    if (RunRender(options, error) != 0) {
-        std::fprintf(stderr, "gyrelace-render: %s\n", error.c_str());
-        return 1;
-    }
-    return 0;
+    const int status = RunRender(options, error);
+    if (status != 0) std::fprintf(stderr, "gyrelace-render: %s\n", error.c_str());
+    return status;
 }

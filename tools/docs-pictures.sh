@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the README's pictures with gyrelace-render, whose pictures are what
-# the saver's screen shows: two figures with every shape, rotation and zoom
-# allowed, and a desktop of two monitors side by side.
+# the saver's screen shows: a figure being traced (an animated WebP), two
+# figures with every shape, rotation and zoom allowed (one of them also as
+# SVG), and a desktop of two monitors side by side.
 set -eu
 cd "$(dirname "$0")/.."
 cmake --preset native >/dev/null
@@ -11,6 +12,10 @@ for seed in 13 14; do
     $render --seed $seed --size 960x540 --set ObjectShape=0x1FE --set ObjectRotation=0xE --set ZoomOption=0x3FE \
         --set RadiusFactor=10 --out docs/figures-seed-$seed.png
 done
+$render --seed 13 --size 480x270 --set ObjectShape=0x1FE --set ObjectRotation=0xE --set ZoomOption=0x3FE \
+    --set RadiusFactor=10 --animate docs/figure-traced.webp
+$render --seed 14 --size 960x540 --set ObjectShape=0x1FE --set ObjectRotation=0xE --set ZoomOption=0x3FE \
+    --set RadiusFactor=10 --svg docs/figures-seed-14.svg
 $render --seed 21 --monitors 800x450+0+0,640x480+800+0 --set ObjectShape=0x1FE --set ObjectRotation=0xE \
     --set RadiusFactor=10 --out docs/two-monitors.png
 echo "pictures written to docs/"

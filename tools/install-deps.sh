@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs, with apt-get, whatever this project needs that the machine lacks:
-# the native compiler, CMake, GoogleTest, Google Benchmark and libpng for the
-# engine and its tests; MinGW-w64 for the Windows saver; Wine and Xvfb to
-# run the saver and its tests headless (Xephyr for a desktop of two
+# the native compiler, CMake, GoogleTest, Google Benchmark, libpng and
+# libwebp for the engine, the renderer and their tests (rsvg-convert, lxml
+# and Pillow read the renderer's SVG and WebP back); MinGW-w64 for the
+# Windows saver; Wine and Xvfb to run the saver and its tests headless (Xephyr for a desktop of two
 # monitors); Xlib and MIT-SHM for the xscreensaver display mode, with
 # xscreensaver, xdotool and xev (x11-utils) to test it; dpkg-dev and file
 # for CPack's Debian package; qemu-user-static and Wine's
@@ -11,7 +12,8 @@
 # to dpkg. Run as root on Debian 12.
 set -eu
 
-packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev
+packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev libwebp-dev
+ librsvg2-bin python3-lxml python3-pil
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
  wine wine64 xvfb xserver-xephyr xauth x11-apps imagemagick
  libx11-dev libxext-dev xscreensaver xdotool x11-utils dpkg-dev file qemu-user-static wine32:i386"

@@ -1,0 +1,131 @@
+#!/usr/bin/python3
+# gyrelace-render's exports read back by other programs' readers: each
+# --svg parsed with lxml must hold exactly the drawing of --ops (the same
+# lines, outlines and pixels, coordinates and colours, in order, monitor by
+# monitor) and, rasterized by rsvg-convert, light what the PNG lights; each
+# --animate decoded by Pillow must have the frames and durations the rate
+# and the delay call for, the frame before each delay being --out's picture
+# exactly; and bad exports end with 2 and leave no file behind.
+# usage: exports-test.py GYRELACE-RENDER
+import os, re, subprocess, sys, tempfile
+from lxml import etree
+from PIL import Image, ImageChops, ImageFilter
+
+render = sys.argv[1]
+work = tempfile.mkdtemp()
+
+def run(args, status=0):
+    done = subprocess.run([render] + args.split(), capture_output=True, text=True, cwd=work)
+    assert done.returncode == status, f"{args}: status {done.returncode}, {done.stderr}"
+    return done.stderr
+
+def colour(c):
+    return "#%02x%02x%02x" % (c & 255, (c >> 8) & 255, c >> 16)
+
+# The drawing of the last figure, monitor by monitor: ('line', from, to,
+# colour), ('ellipse', box, colour) or ('pixel', x, y, colour).
+def drawn_by_ops(path):
+    monitors = {}
+    for line in open(path):
+        words = line.split()
+        m = words.pop(0) if words[0].isdigit() else "0"
+        state = monitors.setdefault(m, {"ops": [], "at": (0, 0), "pen": 0})
+        name, n = words[0], [int(w) for w in words[1:]]
+        if name == "erase":
+            state["last"], state["ops"] = state["ops"], []
+        elif name == "pen":
+            state["pen"] = n[0]
+        elif name == "move":
+            state["at"] = tuple(n)
+        elif name == "line":
+            state["ops"].append(("line", state["at"], tuple(n), colour(state["pen"])))
+            state["at"] = tuple(n)
+        elif name == "arc":
+            state["ops"].append(("ellipse", tuple(n[:4]), colour(state["pen"])))
+        elif name == "pixel":
+            state["ops"].append(("pixel", n[0], n[1], colour(n[2])))
+    return [monitors[m]["last"] for m in sorted(monitors)]
+
+def drawn_by_svg(path):
+    groups = []
+    for g in etree.parse(path).getroot().iter("{*}g"):
+        if not g.get("transform"):
+            continue
+        drawn = []
+        for e in g:
+            tag, a = etree.QName(e).localname, e.attrib
+            if tag == "path":
+                n = [int(v) for v in re.findall(r"-?\d+", a["d"])]
+                points = list(zip(n[0::2], n[1::2]))
+                drawn += [("line", p, q, a["stroke"]) for p, q in zip(points, points[1:])]
+            elif tag == "ellipse":
+                cx, cy, rx, ry = (float(a[k]) for k in ("cx", "cy", "rx", "ry"))
+                box = (round(cx - rx), round(cy - ry), round(cx + rx + 1), round(cy + ry + 1))
+                drawn.append(("ellipse", box, a["stroke"]))
+            elif tag == "rect":
+                drawn.append(("pixel", round(float(a["x"]) + .5), round(float(a["y"]) + .5), a["fill"]))
+        groups.append(drawn)
+    return groups
+
+def lit(image, above=0):
+    return image.convert("L").point(lambda v: 255 if v > above else 0)
+
+def count(mask):
+    return mask.histogram()[255]
+
+# Each row: the figures' arguments.
+svg_rows = [
+    "--seed 5 --size 640x480",                                                    # circles
+    "--seed 6 --size 800x600 --set shape=0x1FE --set rotation=0xE --set zoom=0x3FE",  # every shape turning, zooming
+    "--seed 7 --size 640x480 --set shape=0x1FE --set connect=1",                  # spokes between stamps
+    "--seed 8 --size 640x480 --set size=0",                                       # single pixels
+    "--seed 9 --size 640x480 --set size=0 --set connect=1 --figures 2",          # a closed polyline, the first erased
+    "--seed 110879 --monitors 800x600+0+0,640x480+800+0 --set shape=0x1FE --set size=150",  # cut at each monitor
+]
+for args in svg_rows:
+    run(f"{args} --svg a.svg --ops a.ops --out a.png")
+    os.chdir(work)
+    assert drawn_by_svg("a.svg") == drawn_by_ops("a.ops"), f"{args}: the SVG does not hold the drawing of --ops"
+    subprocess.run(["rsvg-convert", "a.svg", "-o", "svg.png"], check=True)
+    # Vector and GDI rules differ by design: a lit pixel of the PNG counts as
+    # covered when the SVG lights one next to it.
+    picture = lit(Image.open("a.png"))
+    covered = lit(Image.open("svg.png").convert("RGB"), 8).filter(ImageFilter.MaxFilter(3))
+    missed = count(ImageChops.subtract(picture, covered))
+    assert missed <= count(picture) // 50, f"{args}: {missed} of the PNG's {count(picture)} lit pixels are dark in the SVG"
+    print("ok svg", args)
+
+# Each row: arguments, frames a second, then the frames and durations the
+# animation must have, and how many figures.
+webp_rows = [
+    ("--seed 5 --size 320x240 --set shape=0x1FE --set rotation=0xE --figures 2", 25, 2 * 181 + 1, {40: 2 * 180 + 1, 1000: 2}),
+    ("--seed 6 --size 320x240 --set rate=20 --set delay=3", 10, 181, {100: 180, 3000: 1}),
+    ("--seed 7 --monitors 200x150+0+0,160x120+200+0 --set size=0", 50, 361, {20: 360, 1000: 1}),
+]
+for args, fps, frames, durations in webp_rows:
+    run(f"{args} --animate a.webp --fps {fps}")
+    animation = Image.open(os.path.join(work, "a.webp"))
+    shown, counted, figure = [], {}, 0
+    for i in range(animation.n_frames):
+        animation.seek(i)
+        animation.load()
+        counted[animation.info["duration"]] = counted.get(animation.info["duration"], 0) + 1
+        if animation.info["duration"] >= 1000:
+            figure += 1
+            run(args.replace(" --figures 2", "") + f" --figures {figure} --out a.png")
+            assert not ImageChops.difference(animation.convert("RGB"), Image.open(os.path.join(work, "a.png")).convert("RGB")).getbbox(), \
+                f"{args}: figure {figure}'s last frame is not --out's picture"
+    assert (animation.n_frames, counted) == (frames, durations), f"{args}: {animation.n_frames} frames, durations {counted}"
+    print("ok animate", args)
+
+# Bad exports: one line naming the problem, status 2, nothing left behind.
+os.mkdir(os.path.join(work, "taken.svg"))
+for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
+                           ("--animate a.webp --fps 0", "frame rate", 2), ("--animate a.webp --fps 101", "frame rate", 2),
+                           ("--animate a.webp --size 20000x10", "WebP", 2), ("--svg no/such/a.svg", "cannot write", 2),
+                           ("--svg taken.svg", "cannot write", 1)]:
+    before = sorted(os.listdir(work))
+    said = run(f"--seed 1 {args}", status)
+    assert says in said and said.count("\n") == 1, f"{args}: {said}"
+    assert sorted(os.listdir(work)) == before, f"{args}: left {set(os.listdir(work)) - set(before)}"
+print("ok refusals")
