@@ -12,7 +12,7 @@
 
 #include "anim/AnimationDriver.h"
 #include "x11/Blitter.h"
-#include "x11/DamageSurface.h"
+#include "anim/DamageSurface.h"
 
 namespace {
 

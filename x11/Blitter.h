@@ -15,7 +15,7 @@
 #include <string>
 
 #include "anim/RasterSurface.h"
-#include "x11/DamageSurface.h"
+#include "anim/DamageSurface.h"
 
 class Blitter {
 public:

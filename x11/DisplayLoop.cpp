@@ -14,7 +14,7 @@
 
 #include "anim/RasterSurface.h"
 #include "x11/Blitter.h"
-#include "x11/DamageSurface.h"
+#include "anim/DamageSurface.h"
 
 namespace {
 

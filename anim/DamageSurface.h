@@ -1,5 +1,6 @@
 // A drawing surface in front of the raster that notes which rectangle each
-// operation may have changed, so that a tick sends only that to the screen.
+// operation may have changed, so that a front end's wake-up sends only that
+// to the screen.
 #pragma once
 
 #include <cstdint>
