@@ -85,7 +85,7 @@ const KnownAnswer knownAnswers[] = {
 
 std::uint64_t Fnv1a(std::uint64_t hash, const std::string& text)
 {
-    for (unsigned char c : text) hash = (hash ^ c) * 0x100000001B3u;
+    for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3u;
     return hash;
 }
 constexpr std::uint64_t fnvStart = 0xCBF29CE484222325u;
