@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the README's pictures with gyrelace-render, whose pictures are what
 # the saver's screen shows: two figures with every shape, rotation and zoom
-# allowed, and a desktop of two monitors side by side.
+# allowed, and a desktop of two monitors side by side; then the browser
+# page and its settings panel, as the page's tests see them in Chromium.
 set -eu
 cd "$(dirname "$0")/.."
 cmake --preset native >/dev/null
@@ -13,4 +14,7 @@ for seed in 13 14; do
 done
 $render --seed 21 --monitors 800x450+0+0,640x480+800+0 --set ObjectShape=0x1FE --set ObjectRotation=0xE \
     --set RadiusFactor=10 --out docs/two-monitors.png
+cmake --preset web >/dev/null
+cmake --build --preset web --target gyrelace_page >/dev/null
+NODE_PATH=/usr/share/nodejs node tests/web/page-test.mjs page "$PWD/build/web/gyrelace.html" "$PWD/$render" docs >/dev/null
 echo "pictures written to docs/"
