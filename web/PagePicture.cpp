@@ -25,8 +25,11 @@ bool PagePicture::Make(int width, int height, std::string& error)
 {
     Clear();  // the old picture goes first: a new size needs only one at a time
     const std::string size = std::to_string(width) + "x" + std::to_string(height);
-    if (width < 1 || height < 1 || width > 65535 || height > 65535 ||
-        static_cast<long long>(width) * height > maxPagePixels) {
+    if (width < 1 || height < 1) {
+        error = "a canvas of " + size + " pixels has nothing to draw on";
+        return false;
+    }
+    if (width > 65535 || height > 65535 || static_cast<long long>(width) * height > maxPagePixels) {
         error = "a canvas of " + size + " pixels is over the limit of " + std::to_string(maxPagePixels) +
                 " pixels; the page stays black";
         return false;

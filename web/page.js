@@ -10,11 +10,12 @@
   const canvas = $('figures');
   const panel = $('panel');
   const storageKey = 'gyrelace.settings';
-  let noticeTimer = 0;
+  let noticeTimer = 0, lastingNotice = false;
 
   // One line at the top, fading after a while unless it must stay.
   function say(lines, lasting) {
     const notice = $('notice');
+    lastingNotice = Boolean(lasting);
     notice.textContent = lines.join('; ');
     notice.hidden = lines.length === 0;
     notice.classList.remove('faded');
@@ -129,6 +130,7 @@
         schedule(0);
         return;
       }
+      if (lastingNotice) say([]);  // why there was no picture
       image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width, height);
       paint();
       schedule(api.resume(now()));
@@ -137,7 +139,7 @@
 
     // The canvas in device pixels; a new size starts the next figure at it.
     function sized(w, h) {
-      if (w === width && h === height) return;
+      if (w === width && h === height || w < 1 || h < 1) return;  // a collapsed page keeps its picture
       const first = width === 0;
       width = w;
       height = h;
@@ -193,11 +195,11 @@
     function control(entry) {
       if (entry.kind === 'number') {
         entry.input = element('input', { type: 'number', min: entry.low, max: entry.high, step: 1, value: entry.value });
-        const warning = element('p', { className: 'warning', hidden: true });
+        entry.warningLine = element('p', { className: 'warning', hidden: true });
         entry.held = entry.value;
-        entry.input.addEventListener('change', () => checkNumber(entry, warning));
+        entry.input.addEventListener('change', () => checkNumber(entry));
         return element('div', {}, element('label', { className: 'number' }, element('span', {}, entry.label), entry.input),
-          warning);
+          entry.warningLine);
       }
       if (entry.kind === 'flag') {
         const flag = box('checkbox', entry.option, entry.label, entry.value === 1);
@@ -216,9 +218,10 @@
     }
     // As the dialog checks its numbers: none is the default, silently; one
     // out of range is put back, and the warning names the range.
-    function checkNumber(entry, warning) {
+    function checkNumber(entry) {
       const text = entry.input.value.trim();
       const number = Number(text);
+      const warning = entry.warningLine;
       warning.hidden = true;
       if (text === '' || !Number.isFinite(number)) {
         entry.held = entry.default;
@@ -240,6 +243,7 @@
     // The panel's settings as the options a command line takes, read by the
     // module into the shortest address; it becomes the page's and is kept.
     function apply() {
+      for (const entry of entries) if (entry.kind === 'number' && entry.input.value !== `${entry.held}`) checkNumber(entry);
       const items = [];
       const seed = api.address(1).match(/^seed=\d+/);
       if (seed) items.push(seed[0]);
