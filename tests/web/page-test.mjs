@@ -4,8 +4,8 @@
 //             exactly; a new size starts the next figure at that size;
 //   page      a hidden page draws nothing and goes on where it was; the
 //             address goes through the panel and back; a bad address still
-//             draws and says what it ignored or changed; without
-//             WebAssembly the page says so.
+//             draws and says what it ignored or changed; ui=0 hides the
+//             controls; without WebAssembly the page says so.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 import { execFileSync } from 'node:child_process';
@@ -134,9 +134,13 @@ async function page() {
   JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the address read back differs in the panel');
   console.log('ok panel');
 
-  // A bad address draws what its mended settings give and says so.
-  const bad = await open(browser, `seed=5&object-size=900&bogus&${quick}`);
+  // A bad address draws what its mended settings give and says so; ui=0
+  // hides every control.
+  const bad = await open(browser, `seed=5&object-size=900&bogus&ui=0&${quick}`);
   await expectPicture(bad, `seed=5&object-size=500&${quick}`, 640, 480);
+  await bad.keyboard.press('s');
+  const controls = await bad.$$eval('#open-settings, #panel', (all) => all.map((c) => getComputedStyle(c).display));
+  controls.every((display) => display === 'none') || fail(`ui=0 shows a control: ${controls}`);
   const notice = await noticeOf(bad);
   notice === 'object-size=900 is out of range 0..500: 500 used; bogus ignored: no such setting' ||
     fail(`the bad address's notice: '${notice}'`);
