@@ -24,7 +24,7 @@ bool PageSettings::Take(const std::string& name, const std::string& value, bool 
     if (name == "seed") {
         unsigned long long seed;
         if (!ParseWholeNumber(value, 0xFFFFFFFFull, false, seed)) {
-            notice = "seed=" + value + " ignored: not a whole number 0..4294967295";
+            notice = (hasValue ? "seed=" + value : name) + " ignored: not a whole number 0..4294967295";
             return false;
         }
         seed_ = static_cast<std::uint32_t>(seed);
