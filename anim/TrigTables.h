@@ -1,5 +1,6 @@
-// Sine and cosine by whole degree, built once, read by the curves and the
-// stamps so that nothing evaluates a trigonometric function while drawing.
+// Sine and cosine by whole degree, built once from constants and read by
+// the curves and the stamps, so that nothing evaluates a trigonometric
+// function while drawing and every target draws with the same doubles.
 #pragma once
 
 inline constexpr int trigTableSize = 362;
@@ -14,7 +15,7 @@ struct TrigTables {
     double cosineTable[trigTableSize];
 };
 
-// Fills both tables from the first quadrant. Where two writes meet, the later
-// one wins: sine 180 and 360 end as -0.0, cosine 90 and 270 as a tiny
-// negative number. Entry 361 repeats entry 1.
+// Fills both tables from the first quadrant's constants. Where two writes
+// meet, the later one wins: sine 180 and 360 end as -0.0, cosine 90 and
+// 270 as a tiny negative number. Entry 361 repeats entry 1.
 void BuildTrigTables(TrigTables& tables);

@@ -59,10 +59,16 @@ add_custom_command(OUTPUT ${GYRELACE_PANEL} COMMAND make_panel ${GYRELACE_PANEL}
 add_custom_target(gyrelace_panel ALL DEPENDS ${GYRELACE_PANEL})
 
 # The Debian package: the display mode and its panel where xscreensaver
-# looks for them, and the renderer.
+# looks for them, the renderer, and the browser page when a web build has
+# made it (the native preset names build/web's; tools/test.sh builds it
+# before packaging).
+set(GYRELACE_WEB_PAGE "" CACHE FILEPATH "gyrelace.html of a web build, for the package")
 install(TARGETS gyrelace DESTINATION libexec/xscreensaver)
 install(FILES ${GYRELACE_PANEL} DESTINATION share/xscreensaver/config)
 install(TARGETS gyrelace-render DESTINATION bin)
+if(GYRELACE_WEB_PAGE)
+  install(FILES ${GYRELACE_WEB_PAGE} DESTINATION share/gyrelace)
+endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gyrelace)
 set(CPACK_PACKAGE_VENDOR "Gyrelace")
@@ -71,8 +77,9 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "slowly traced figures as an xscreensaver 
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Gyrelace fills the screen with closed curves of 361 points built from sine
 and cosine products, stamped with small turning, zooming shapes in a
 drifting colour. The package holds the display mode with its settings panel
-for xscreensaver, and gyrelace-render, which draws the same figures headless
-as PNG pictures.")
+for xscreensaver, gyrelace-render, which draws the same figures headless
+as PNG pictures, and /usr/share/gyrelace/gyrelace.html, the same figures
+as one web page that works when opened from disk.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)

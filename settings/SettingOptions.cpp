@@ -1,6 +1,9 @@
 // Parsing and explaining the settings options, by the settings table.
 #include "settings/SettingOptions.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "settings/StoredValues.h"
 
 namespace {
@@ -140,6 +143,49 @@ std::string DefaultWords(const SettingRow& row)
     return names;
 }
 
+// A decimal number with an optional minus sign, held to +-10^10 (beyond
+// any stored number) so that it cannot overflow.
+bool ParseLenientNumber(const std::string& text, long long& value)
+{
+    const bool negative = text.rfind('-', 0) == 0;
+    const std::string digits = negative ? text.substr(1) : text;
+    if (digits.empty()) return false;
+    value = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return false;
+        value = std::min(value * 10 + (c - '0'), 10'000'000'000LL);
+    }
+    if (negative) value = -value;
+    return true;
+}
+
+// A number as the stored form of its row: a signed row's 32 bits read as a
+// signed number, an unsigned one's as unsigned, each held to what they hold.
+std::uint32_t StoredOfNumber(const SettingRow& row, long long number)
+{
+    if (row.isSigned) {
+        return static_cast<std::uint32_t>(static_cast<std::int32_t>(std::clamp<long long>(number, INT32_MIN, INT32_MAX)));
+    }
+    return static_cast<std::uint32_t>(std::clamp<long long>(number, 0, UINT32_MAX));
+}
+
+std::uint32_t ChoiceBits(const SettingRow& row)
+{
+    std::uint32_t bits = 0;
+    for (const SettingChoice& choice : row.choices) bits |= choice.value;
+    return bits;
+}
+
+// A stored number that a load would change, mended; an empty set is left
+// as it is, since a later switch may fill it.
+bool MendOutOfRange(const SettingRow& row, std::uint32_t& stored)
+{
+    const std::uint32_t mended = row.kind == SettingKind::BitSet ? stored & ChoiceBits(row) : MendStored(row.value, stored);
+    if (mended == stored) return false;
+    stored = mended;
+    return true;
+}
+
 }  // namespace
 
 bool ParseWholeNumber(const std::string& text, unsigned long long limit, bool allowHex, unsigned long long& value)
@@ -218,6 +264,50 @@ bool ApplySettingOption(const std::string& name, const std::string& argument, St
         break;
     }
     return true;
+}
+
+LenientOutcome ApplySettingOptionLeniently(const std::string& name, const std::string& argument, bool hasArgument,
+                                           StoredNumbers& numbers, std::string& notice)
+{
+    const std::string given = hasArgument ? name + "=" + argument : name;
+    const SettingOptionKind kind = FindSettingOption(name);
+    const FoundOption found = FindOption(name);
+    std::string why;
+    if (kind == SettingOptionKind::NotSetting) {
+        why = "no such setting";
+    } else if (kind == SettingOptionKind::Switch && hasArgument) {
+        why = "takes no value";
+    } else if (kind == SettingOptionKind::TakesValue && argument.empty()) {
+        why = "needs a value";
+    }
+    StoredNumbers changed = numbers;
+    long long number = 0;
+    if (why.empty() && found.row != nullptr && found.row->kind == SettingKind::Number) {
+        if (ParseLenientNumber(argument, number)) {
+            changed[static_cast<std::size_t>(found.row->value)] = StoredOfNumber(*found.row, number);
+        } else {
+            why = "not a whole number";
+        }
+    } else if (why.empty() && !ApplySettingOption(name, argument, changed, why)) {
+        why = why.substr(why.find(": ") + 2);
+    }
+    if (!why.empty()) {
+        notice = given + " ignored: " + why;
+        return LenientOutcome::Ignored;
+    }
+    LenientOutcome outcome = LenientOutcome::Taken;
+    for (const SettingRow& row : settingsTable) {
+        std::uint32_t& stored = changed[static_cast<std::size_t>(row.value)];
+        const bool mended = MendOutOfRange(row, stored);
+        const long long kept = row.isSigned ? static_cast<std::int32_t>(stored) : static_cast<long long>(stored);
+        if (!mended && !(&row == found.row && row.kind == SettingKind::Number && kept != number)) continue;
+        const std::string range = std::to_string(row.low) + ".." + std::to_string(row.high);
+        notice = given + " is out of range" + (row.kind == SettingKind::Number ? " " + range : std::string()) + ": " +
+                 std::to_string(kept) + " used";
+        outcome = LenientOutcome::Mended;
+    }
+    numbers = changed;
+    return outcome;
 }
 
 std::string UsageLine(const std::string& option, const std::string& words)

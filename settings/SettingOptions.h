@@ -36,6 +36,19 @@ SettingOptionKind FindSettingOption(const std::string& name);
 bool ApplySettingOption(const std::string& name, const std::string& argument, StoredNumbers& numbers,
                         std::string& error);
 
+// How a lenient reading took an option.
+enum class LenientOutcome { Taken, Mended, Ignored };
+
+// Applies a setting option where a mistake must not stop anything (a page's
+// address): a number that is no whole number of the row's range is mended
+// as a stored value is, so -5 and 900 give object sizes of 0 and 500 %; a
+// value that the set of NAME=VALUE makes out of range is mended the same
+// way; an unknown name, a number that is no number, a switch given a value
+// or a number given none is ignored. `hasArgument` tells "square" from
+// "square=". Unless Taken, `notice` names the option and what became of it.
+LenientOutcome ApplySettingOptionLeniently(const std::string& name, const std::string& argument, bool hasArgument,
+                                           StoredNumbers& numbers, std::string& notice);
+
 // The usage lines of --set and of every setting option, each explanation
 // starting at column usageColumn.
 inline constexpr std::size_t usageColumn = 29;

@@ -1,7 +1,8 @@
-// Loading and saving the settings record, and what hand-edited stored
-// values turn into.
+// Loading and saving the settings record, what hand-edited stored values
+// turn into, and the lenient reading of an option that a page's address gives.
 #include <gtest/gtest.h>
 
+#include "settings/SettingOptions.h"
 #include "settings/StoredValues.h"
 #include "tests/MemoryStore.h"
 
@@ -95,6 +96,46 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
     StoredValue value;
     EXPECT_TRUE(FindStoredValue("endDELAY", value) && value == StoredValue::EndDelay) << "names in any case";
     EXPECT_FALSE(FindStoredValue("EndDelays", value));
+}
+
+// Nothing stops the reading: a number is held to its range as a load holds
+// it (never wrapped), the rest is ignored, and the notice says which.
+TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
+{
+    struct Case {
+        const char* name;
+        const char* argument;  // nullptr: none given
+        StoredValue value;
+        std::uint32_t stored;
+        const char* notice;  // "": taken as given
+    };
+    const Case cases[] = {
+        {"object-size", "29", StoredValue::RadiusFactor, 29, ""},
+        {"object-size", "900", StoredValue::RadiusFactor, 500, "object-size=900 is out of range 0..500: 500 used"},
+        {"object-size", "-5", StoredValue::RadiusFactor, 0, "object-size=-5 is out of range 0..500: 0 used"},
+        {"points-per-second", "0", StoredValue::ImagesPerSec, 50, "points-per-second=0 is out of range 1..1000: 50 used"},
+        {"completion-delay", "-3", StoredValue::EndDelay, 0, "completion-delay=-3 is out of range 0..60: 0 used"},
+        {"completion-delay", "99999999999", StoredValue::EndDelay, 60, "completion-delay=99999999999 is out of range 0..60: 60 used"},
+        {"set", "zoom=0xFFFF", StoredValue::ZoomOption, ZoomAll, "set=zoom=0xFFFF is out of range: 1022 used"},
+        {"set", "ColourOption=7", StoredValue::ColourOption, ColourHigh, "set=ColourOption=7 is out of range: 10 used"},
+        {"no-circle", nullptr, StoredValue::ObjectShape, 0, ""},  // a later switch may fill the set
+        {"object-size", "1e3", StoredValue::RadiusFactor, 8, "object-size=1e3 ignored: not a whole number"},
+        {"object-size", nullptr, StoredValue::RadiusFactor, 8, "object-size ignored: needs a value"},
+        {"square", "0", StoredValue::ObjectShape, ShapeCircle, "square=0 ignored: takes no value"},
+        {"squares", nullptr, StoredValue::ObjectShape, ShapeCircle, "squares ignored: no such setting"},
+        {"set", "shape", StoredValue::ObjectShape, ShapeCircle, "set=shape ignored: 'shape' is not NAME=VALUE"},
+    };
+    for (const Case& c : cases) {
+        StoredNumbers numbers = StoredNumbersOf(SaverSettings{});
+        std::string notice;
+        const LenientOutcome outcome = ApplySettingOptionLeniently(c.name, c.argument ? c.argument : "",
+                                                                   c.argument != nullptr, numbers, notice);
+        EXPECT_EQ(numbers[static_cast<std::size_t>(c.value)], c.stored) << c.name << " " << (c.argument ? c.argument : "");
+        EXPECT_EQ(notice, c.notice);
+        EXPECT_EQ(outcome, *c.notice == '\0' ? LenientOutcome::Taken
+                           : std::string(c.notice).find("ignored") != std::string::npos ? LenientOutcome::Ignored
+                                                                                        : LenientOutcome::Mended);
+    }
 }
 
 }  // namespace

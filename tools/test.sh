@@ -1,9 +1,11 @@
 #!/bin/sh
 # Installs what is missing, builds everything (the engine, renderer, the
 # xscreensaver display mode, tests and benchmarks natively and under the
-# sanitizers; Gyrelace.scr for i686 and x86_64; the Debian package) and runs
-# every test: the native tests, the same under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the static checks of both .scr files, the
+# sanitizers; Gyrelace.scr for i686 and x86_64; the browser page; the Debian
+# package) and runs every test: the native tests, the same under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the known answers as
+# WebAssembly under Node and the page in headless Chromium against the
+# native renderer's pictures, the static checks of both .scr files, the
 # x86_64 saver under Wine on a private Xvfb, and beside all that, in the
 # background on a second Xvfb, the known answers built for i686 and a few
 # checks of the i686 saver under 32-bit Wine. Where the kernel cannot start
@@ -44,7 +46,8 @@ fi
 
 build native
 build sanitize
-for preset in native sanitize; do
+build web  # after native: the package holds the page, and its tests use the native renderer
+for preset in native sanitize web; do
     echo "== test $preset"
     ctest --preset "$preset" -j "$jobs"
 done

@@ -1,0 +1,171 @@
+// The page from disk in Debian's headless Chromium, driven by puppeteer-core:
+//   pictures  a table of modes, at device scale 1 and 2: once the first
+//             figure is drawn the canvas equals gyrelace-render's picture
+//             exactly; a new size starts the next figure at that size;
+//   page      a hidden page draws nothing and goes on where it was; the
+//             address goes through the panel and back; a bad address still
+//             draws and says what it ignored or changed; ui=0 hides the
+//             controls; without WebAssembly the page says so.
+// Every wait is for a condition, with a limit of 30 s.
+// usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const [what, html, render, shots] = process.argv.slice(2);
+const quick = 'points-per-second=1000&completion-delay=60';  // a figure in 0.36 s that then stays a minute
+const limit = { timeout: 30000, polling: 100 };
+const fail = (message) => { throw new Error(message); };
+
+// Debian's Chromium, with nothing that would reach for the network. Its
+// headless shell shows a page of exactly the window's size at a device
+// scale of its own (an emulated scale leaves the canvas's device-pixel
+// size at the CSS size).
+const profiles = mkdtempSync(join(tmpdir(), 'gyrelace-chromium-'));
+process.on('exit', () => rmSync(profiles, { recursive: true, force: true, maxRetries: 10 }));
+async function launch(extra = [], scale = 1) {
+  const profile = mkdtempSync(join(profiles, 'profile-'));
+  const shell = scale === 1 ? {} : { headless: 'shell', defaultViewport: null };
+  const browser = await puppeteer.launch({
+    executablePath: scale === 1 ? '/usr/bin/chromium' : '/usr/lib/chromium/chromium-headless-shell',
+    headless: true, userDataDir: profile, ...shell,
+    args: ['--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', ...extra],
+  });
+  return browser;
+}
+async function open(browser, address, width = 640, height = 480, scale = 1) {
+  const tab = await browser.newPage();
+  if (scale === 1) await tab.setViewport({ width, height });
+  await tab.goto(`file://${html}#${address}`);
+  return tab;
+}
+
+// Waits until the canvas shows exactly gyrelace-render's picture for the
+// address's seed and settings (its items are the renderer's options).
+async function expectPicture(tab, address, width, height, figures = 1) {
+  const options = address.split('&').map((item) => `--${item}`);
+  const png = execFileSync(render, [...options, '--size', `${width}x${height}`, '--figures', `${figures}`, '--out', '-']);
+  const equal = await tab.waitForFunction(async (url) => {
+    const want = new Image();
+    want.src = url;
+    await want.decode();
+    const canvas = document.getElementById('figures');
+    if (canvas.width !== want.width || canvas.height !== want.height) return false;
+    const drawn = new OffscreenCanvas(want.width, want.height).getContext('2d');
+    drawn.drawImage(want, 0, 0);
+    const a = drawn.getImageData(0, 0, want.width, want.height).data;
+    const b = canvas.getContext('2d').getImageData(0, 0, want.width, want.height).data;
+    return a.every((byte, i) => byte === b[i]);
+  }, limit, `data:image/png;base64,${png.toString('base64')}`).catch(() => false);
+  equal || fail(`${address} at ${width}x${height}: the canvas is not gyrelace-render's picture`);
+}
+const noticeOf = (tab) => tab.$eval('#notice', (notice) => notice.textContent);
+
+async function pictures() {
+  const browser = await launch();
+  const modes = [
+    // name       address                                                   CSS size  scale
+    ['pixels', 'seed=7932&object-size=0', 640, 480, 1],
+    ['lines', 'seed=7932&object-size=0&connect-dots&colour-low', 640, 480, 1],
+    ['shapes', 'seed=174231&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&object-size=20', 640, 480, 1],
+    ['large', 'seed=600&object-size=300&connect-dots&star8&clockwise', 640, 480, 1],
+    ['hidpi', 'seed=13&object-size=10&square&no-circle&anticlockwise', 320, 240, 2],
+  ];
+  for (const [name, address, width, height, scale] of modes) {
+    const scaled = scale === 1 ? browser
+      : await launch([`--force-device-scale-factor=${scale}`, `--window-size=${width},${height}`], scale);
+    const tab = await open(scaled, `${address}&${quick}`, width, height, scale);
+    await expectPicture(tab, `${address}&${quick}`, width * scale, height * scale);
+    if (name === 'pixels') {
+      await tab.setViewport({ width: 500, height: 400 });
+      await expectPicture(tab, `${address}&${quick}`, 500, 400, 2);
+    }
+    await (scale === 1 ? tab.close() : scaled.close());
+    console.log(`ok ${name}`);
+  }
+  await browser.close();
+}
+
+async function page() {
+  const browser = await launch();
+  // Hidden: no point drawn over a second; shown: the same figure goes on.
+  const slow = 'seed=21&points-per-second=100&completion-delay=60&square';
+  const tab = await open(browser, slow);
+  const canvasData = () => tab.$eval('#figures', (c) => c.toDataURL());
+  const black = await canvasData();
+  await tab.waitForFunction((black) => document.getElementById('figures').toDataURL() !== black, limit, black);
+  const other = await browser.newPage();
+  await other.bringToFront();
+  await tab.waitForFunction(() => document.hidden, limit);
+  const before = await canvasData();
+  await new Promise((resolve) => setTimeout(resolve, 1000));  // the time it must not draw in
+  (await canvasData()) === before || fail('the hidden page drew');
+  await tab.bringToFront();
+  await expectPicture(tab, slow, 640, 480);
+  console.log('ok hidden');
+
+  // The panel shows the address, warns of a number out of range and puts
+  // it back, and writes the address again in its shortest form.
+  const given = `object-size=10&square&no-circle&clockwise&seed=13&${quick}`;
+  const shortest = `seed=13&object-size=10&${quick.split('&')[0]}&no-circle&square&clockwise&${quick.split('&')[1]}`;
+  const panel = await open(browser, given);
+  await expectPicture(panel, shortest, 640, 480);
+  await panel.keyboard.press('s');
+  const size = 'input[type=number]';
+  await panel.waitForSelector(size, { visible: true });
+  const checked = () => panel.$$eval('#panel input', (inputs) => inputs.map((i) => i.type === 'number' ? i.value : i.checked));
+  const shown = await checked();
+  await panel.$eval(size, (input) => { input.value = '900'; input.dispatchEvent(new Event('change')); });
+  const warning = await panel.$eval('.warning', (w) => w.hidden ? '' : w.textContent);
+  warning === 'Entry must be between 0 and 500 %' || fail(`the panel's warning: '${warning}'`);
+  JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the panel did not put the number back');
+  await panel.click('#apply');
+  await panel.waitForFunction((want) => location.hash === want, limit, `#${shortest}`)
+    .catch(() => fail(`the panel wrote ${panel.url()}, not #${shortest}`));
+  const kept = await panel.evaluate(() => localStorage.getItem('gyrelace.settings'));
+  kept === shortest.replace('seed=13&', '') || fail(`the panel kept '${kept}'`);
+  await panel.reload();
+  await expectPicture(panel, shortest, 640, 480);
+  await panel.keyboard.press('s');
+  await panel.waitForSelector(size, { visible: true });
+  JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the address read back differs in the panel');
+  console.log('ok panel');
+
+  // A bad address draws what its mended settings give and says so; ui=0
+  // hides every control.
+  const bad = await open(browser, `seed=5&object-size=900&bogus&ui=0&${quick}`);
+  await expectPicture(bad, `seed=5&object-size=500&${quick}`, 640, 480);
+  await bad.keyboard.press('s');
+  const controls = await bad.$$eval('#open-settings, #panel', (all) => all.map((c) => getComputedStyle(c).display));
+  controls.every((display) => display === 'none') || fail(`ui=0 shows a control: ${controls}`);
+  const notice = await noticeOf(bad);
+  notice === 'object-size=900 is out of range 0..500: 500 used; bogus ignored: no such setting' ||
+    fail(`the bad address's notice: '${notice}'`);
+  console.log('ok bad-address');
+  if (shots) await screenshots(browser);
+  await browser.close();
+
+  // JavaScript without a JIT (as a browser's strictest security setting runs it) has no WebAssembly.
+  const bare = await launch(['--js-flags=--jitless']);
+  const without = await open(bare, quick);
+  const line = await noticeOf(without);
+  line === 'Gyrelace needs WebAssembly, which this browser does not offer.' || fail(`without WebAssembly: '${line}'`);
+  await bare.close();
+  console.log('ok no-webassembly');
+}
+
+// The README's pictures of the page and of its panel.
+async function screenshots(browser) {
+  const tab = await open(browser, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
+  await expectPicture(tab, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
+  await tab.mouse.move(600, 300);
+  await tab.screenshot({ path: join(shots, 'web-page.png') });
+  await tab.keyboard.press('s');
+  await tab.waitForSelector('input[type=number]', { visible: true });
+  await tab.screenshot({ path: join(shots, 'web-panel.png') });
+}
+
+await { pictures, page }[what]();

@@ -1,0 +1,307 @@
+// The page around the engine: it reads the address, sizes the canvas in
+// device pixels, wakes the engine when its point clock asks, copies the
+// rectangle each wake-up changed onto the canvas, stops while the page is
+// hidden, and shows the settings panel that the engine describes. It holds
+// no figure logic: the figures, their pacing, the settings' names, ranges,
+// defaults, warnings and checks all come from the module.
+'use strict';
+(() => {
+  const $ = (id) => document.getElementById(id);
+  const canvas = $('figures');
+  const panel = $('panel');
+  const storageKey = 'gyrelace.settings';
+  let noticeTimer = 0, lastingNotice = false;
+
+  // One line at the top, fading after a while unless it must stay.
+  function say(lines, lasting) {
+    const notice = $('notice');
+    lastingNotice = Boolean(lasting);
+    notice.textContent = lines.join('; ');
+    notice.hidden = lines.length === 0;
+    notice.classList.remove('faded');
+    clearTimeout(noticeTimer);
+    if (!lasting) noticeTimer = setTimeout(() => notice.classList.add('faded'), 10000);
+  }
+
+  if (typeof WebAssembly !== 'object') {
+    say(['Gyrelace needs WebAssembly, which this browser does not offer.'], true);
+    return;
+  }
+
+  // "#seed=13&object-size=10&square" as items; "square" and "square=" differ.
+  function itemsOf(text) {
+    const decode = (part) => {
+      try { return decodeURIComponent(part.replace(/\+/g, ' ')); } catch (e) { return part; }
+    };
+    return text.replace(/^#/, '').split('&').filter((item) => item !== '').map((item) => {
+      const at = item.indexOf('=');
+      return at < 0 ? { name: decode(item), value: '', hasValue: false }
+        : { name: decode(item.slice(0, at)), value: decode(item.slice(at + 1)), hasValue: true };
+    });
+  }
+  const pageOption = (item) => item.name === 'ui' || item.name === 'wakelock';
+
+  function storage(value) {
+    try {
+      if (value === undefined) return localStorage.getItem(storageKey) || '';
+      localStorage.setItem(storageKey, value);
+    } catch (e) { /* no storage here (a private window, a host without it): nothing is kept */ }
+    return '';
+  }
+
+  GyrelaceModule({ onAbort: () => say(['Gyrelace stopped: its WebAssembly module failed.'], true) })
+    .then(run, (error) => say(['Gyrelace could not start its WebAssembly module: ' + error], true));
+
+  function run(module) {
+    const api = {};
+    for (const [name, result, args] of [
+      ['reset', null, []], ['take', 'string', ['string', 'string', 'number']], ['address', 'string', ['number']],
+      ['text', 'string', []], ['panel', 'string', []], ['start', 'number', ['number', 'number', 'number']],
+      ['resize', 'number', ['number', 'number']], ['advance', 'number', ['number']],
+      ['resume', 'number', ['number']], ['damage', 'number', []]]) {
+      api[name] = module.cwrap('gyrelace_' + name, result, args);
+    }
+    const now = () => Math.floor(performance.now()) >>> 0;
+    const clockSeed = () => Math.floor(Date.now() / 1000) >>> 0;
+    // Opaque, and shown without waiting for the page's next frame: at 50
+    // points a second a tab in headless Chromium takes 8.6 % of a core
+    // instead of 12.3 % (bench/web-measure.mjs).
+    const context = canvas.getContext('2d', { alpha: false, desynchronized: true });
+    let width = 0, height = 0, pixels = 0, image = null, timer = 0, due = 0;
+    let page = [], written = '';
+
+    // The settings of the address when it names any, so that a link draws
+    // the same whatever a visitor stored; else those stored.
+    function readSettings() {
+      const items = itemsOf(location.hash);
+      page = items.filter(pageOption);
+      const settings = items.filter((item) => !pageOption(item));
+      api.reset();
+      const notices = [];
+      for (const item of settings.length > 0 ? settings : itemsOf(storage())) {
+        const notice = api.take(item.name, item.value, item.hasValue ? 1 : 0);
+        if (notice !== '') notices.push(notice);
+      }
+      const wanted = (name, value) => page.some((item) => item.name === name && item.value === value);
+      document.body.classList.toggle('no-ui', wanted('ui', '0'));
+      wakeLock.wanted = wanted('wakelock', '1');
+      say(notices);
+    }
+
+    // The picture the module paints, as image data over its memory; made
+    // again when the memory has grown (which replaces its buffer).
+    function paint() {
+      if (!image) return;
+      if (image.data.buffer !== module.HEAPU8.buffer) {
+        image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width, height);
+      }
+      const at = api.damage() >> 2;
+      const [x, y, w, h] = module.HEAP32.subarray(at, at + 4);
+      if (w > 0 && h > 0) context.putImageData(image, 0, 0, x, y, w, h);
+    }
+
+    // Waits `wait` ms for the next wake-up; 0 stops (hidden, or no picture).
+    function schedule(wait) {
+      clearTimeout(timer);
+      timer = 0;
+      if (!image || document.hidden || wait === 0) return;
+      due = (now() + wait) >>> 0;
+      timer = setTimeout(wake, wait);
+    }
+    function wake() {
+      const early = (due - now()) | 0;
+      if (early > 0) {
+        timer = setTimeout(wake, early);
+        return;
+      }
+      const wait = api.advance(now());
+      paint();
+      schedule(wait);
+    }
+
+    // A picture from start or resize: shown whole, or the reason why not.
+    function show(address) {
+      canvas.width = width;
+      canvas.height = height;
+      pixels = address;
+      image = null;
+      if (address === 0) {
+        say([api.text()], true);
+        schedule(0);
+        return;
+      }
+      if (lastingNotice) say([]);  // why there was no picture
+      image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width, height);
+      paint();
+      schedule(api.resume(now()));
+    }
+    const start = () => show(api.start(clockSeed(), width, height));
+
+    // The canvas in device pixels; a new size starts the next figure at it.
+    function sized(w, h) {
+      if (w === width && h === height || w < 1 || h < 1) return;  // a collapsed page keeps its picture
+      const first = width === 0;
+      width = w;
+      height = h;
+      if (first) start(); else show(api.resize(width, height));
+    }
+    const observer = new ResizeObserver((entries) => {
+      const entry = entries[entries.length - 1];
+      const box = entry.devicePixelContentBoxSize && entry.devicePixelContentBoxSize[0];
+      sized(box ? box.inlineSize : Math.round(entry.contentRect.width * devicePixelRatio),
+        box ? box.blockSize : Math.round(entry.contentRect.height * devicePixelRatio));
+    });
+    try { observer.observe(canvas, { box: 'device-pixel-content-box' }); } catch (e) { observer.observe(canvas); }
+
+    // Hidden, the page draws nothing and sets no timer; shown again, it goes
+    // on where it was.
+    document.addEventListener('visibilitychange', () => {
+      schedule(document.hidden || !image ? 0 : api.resume(now()));
+      wakeLock.ask();
+    });
+
+    // Asked for only with wakelock=1, and again each time the page shows.
+    const wakeLock = {
+      wanted: false,
+      ask() {
+        if (!this.wanted || document.hidden || !('wakeLock' in navigator)) return;
+        navigator.wakeLock.request('screen').catch(() => say(['wakelock=1: the browser keeps no screen on here']));
+      },
+    };
+
+    // The panel, built afresh from the module's description on each opening.
+    let entries = [];
+    function openPanel() {
+      const controls = $('controls');
+      controls.replaceChildren();
+      entries = JSON.parse(api.panel());
+      for (const entry of entries) controls.append(control(entry));
+      panel.hidden = false;
+      document.body.classList.add('panel-open');
+    }
+    function closePanel() {
+      panel.hidden = true;
+      document.body.classList.remove('panel-open');
+    }
+    function element(tag, properties, ...children) {
+      const made = Object.assign(document.createElement(tag), properties);
+      made.append(...children);
+      return made;
+    }
+    function box(type, name, label, checked) {
+      const input = element('input', { type, name, checked });
+      return { input, label: element('label', {}, input, ' ' + label) };
+    }
+    function control(entry) {
+      if (entry.kind === 'number') {
+        entry.input = element('input', { type: 'number', min: entry.low, max: entry.high, step: 1, value: entry.value });
+        entry.warningLine = element('p', { className: 'warning', hidden: true });
+        entry.held = entry.value;
+        entry.input.addEventListener('change', () => checkNumber(entry));
+        return element('div', {}, element('label', { className: 'number' }, element('span', {}, entry.label), entry.input),
+          entry.warningLine);
+      }
+      if (entry.kind === 'flag') {
+        const flag = box('checkbox', entry.option, entry.label, entry.value === 1);
+        entry.input = flag.input;
+        return element('div', {}, flag.label);
+      }
+      const type = entry.kind === 'set' ? 'checkbox' : 'radio';
+      const set = element('fieldset', {}, element('legend', {}, entry.label));
+      for (const choice of entry.choices) {
+        const on = entry.kind === 'set' ? (entry.value & choice.value) !== 0 : entry.value === choice.value;
+        const made = box(type, entry.label, choice.label, on);
+        choice.input = made.input;
+        set.append(made.label);
+      }
+      return set;
+    }
+    // As the dialog checks its numbers: none is the default, silently; one
+    // out of range is put back, and the warning names the range.
+    function checkNumber(entry) {
+      const text = entry.input.value.trim();
+      const number = Number(text);
+      const warning = entry.warningLine;
+      warning.hidden = true;
+      if (text === '' || !Number.isFinite(number)) {
+        entry.held = entry.default;
+      } else if (!Number.isInteger(number) || number < entry.low || number > entry.high) {
+        warning.textContent = entry.warning;
+        warning.hidden = false;
+        if (entry.resetsToDefault) entry.held = entry.default;
+      } else {
+        entry.held = number;
+      }
+      entry.input.value = entry.held;
+    }
+    function selectAll(on) {
+      for (const entry of entries) {
+        if (entry.kind === 'flag') entry.input.checked = on;
+        if (entry.kind === 'set') for (const choice of entry.choices) choice.input.checked = on;
+      }
+    }
+    // The panel's settings as the options a command line takes, read by the
+    // module into the shortest address; it becomes the page's and is kept.
+    function apply() {
+      for (const entry of entries) if (entry.kind === 'number' && entry.input.value !== `${entry.held}`) checkNumber(entry);
+      const items = [];
+      const seed = api.address(1).match(/^seed=\d+/);
+      if (seed) items.push(seed[0]);
+      for (const entry of entries) {
+        if (entry.kind === 'number') items.push(entry.option + '=' + entry.held);
+        if (entry.kind === 'flag') items.push((entry.input.checked ? '' : 'no-') + entry.option);
+        for (const choice of entry.kind === 'set' ? entry.choices : []) {
+          items.push((choice.input.checked ? '' : 'no-') + choice.option);
+        }
+        for (const choice of entry.kind === 'one' ? entry.choices : []) {
+          if (choice.input.checked) items.push(choice.option);
+        }
+      }
+      history.replaceState(null, '', '#' + [...items, ...page.map((item) => item.name + '=' + item.value)].join('&'));
+      useAddress(true);
+      closePanel();
+    }
+    // A new address, from the panel or typed: read, written back in its
+    // shortest form, and drawn from a new start; the panel's is kept.
+    function useAddress(keep) {
+      readSettings();
+      if (keep) storage(api.address(0));
+      const parts = [api.address(1), ...page.map((item) => item.name + '=' + item.value)].filter((part) => part);
+      written = parts.length > 0 ? '#' + parts.join('&') : '';
+      history.replaceState(null, '', written || location.pathname + location.search);
+      if (width > 0) start();
+    }
+
+    readSettings();
+    written = location.hash;
+    addEventListener('hashchange', () => location.hash === written || useAddress(false));
+    panel.addEventListener('submit', (event) => { event.preventDefault(); apply(); });
+    $('cancel').addEventListener('click', closePanel);
+    $('select-all').addEventListener('click', () => selectAll(true));
+    $('select-none').addEventListener('click', () => selectAll(false));
+    const uiShown = () => !document.body.classList.contains('no-ui');
+    $('open-settings').addEventListener('click', () => (panel.hidden ? openPanel() : closePanel()));
+    function toggleFullScreen() {
+      const done = document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
+      if (done) done.catch(() => say(['full screen was refused']));
+    }
+    canvas.addEventListener('dblclick', toggleFullScreen);
+    addEventListener('keydown', (event) => {
+      if (event.target instanceof HTMLInputElement || event.ctrlKey || event.altKey || event.metaKey) return;
+      const key = event.key.toLowerCase();
+      if (key === 'f') toggleFullScreen();
+      else if (key === 's' && uiShown()) (panel.hidden ? openPanel : closePanel)();
+      else if (key === 'escape') closePanel();
+    });
+    // The pointer and the settings button go after a few still seconds.
+    let idleTimer = 0;
+    const active = () => {
+      document.body.classList.remove('idle');
+      clearTimeout(idleTimer);
+      idleTimer = setTimeout(() => document.body.classList.add('idle'), 3000);
+    };
+    addEventListener('pointermove', active);
+    active();
+    wakeLock.ask();
+  }
+})();
