@@ -5,6 +5,7 @@ find_package(PNG REQUIRED)
 set(GYRELACE_PANEL ${CMAKE_BINARY_DIR}/gyrelace.xml)
 
 add_library(gyrelace_surfaces STATIC
+  anim/DamageSurface.cpp
   anim/RasterSurface.cpp
   anim/RecordingSurface.cpp
 )
@@ -37,7 +38,6 @@ add_library(gyrelace_x11_options STATIC x11/DisplayOptions.cpp)
 target_link_libraries(gyrelace_x11_options PUBLIC gyrelace_engine)
 add_library(gyrelace_x11 STATIC
   x11/Blitter.cpp
-  x11/DamageSurface.cpp
   x11/DisplayLoop.cpp
   x11/TargetWindow.cpp
   x11/XErrors.cpp

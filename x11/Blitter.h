@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
+#include "anim/DamageSurface.h"
 #include "anim/RasterSurface.h"
-#include "x11/DamageSurface.h"
 
 class Blitter {
 public:

@@ -1,5 +1,5 @@
 // Forwarding each operation to the raster and growing the changed rectangle.
-#include "x11/DamageSurface.h"
+#include "anim/DamageSurface.h"
 
 #include <algorithm>
 
