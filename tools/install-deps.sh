@@ -4,7 +4,9 @@
 # engine and its tests; MinGW-w64 for the Windows saver; Wine and Xvfb to
 # run the saver and its tests headless (Xephyr for a desktop of two
 # monitors); Xlib and MIT-SHM for the xscreensaver display mode, with
-# xscreensaver, xdotool and xev (x11-utils) to test it; dpkg-dev and file
+# xscreensaver, xdotool and xev (x11-utils) to test it; libwayland-dev,
+# wayland-protocols and wayland-scanner (libwayland-bin) for the Wayland
+# client, with sway (headless), grim and wtype to test it; dpkg-dev and file
 # for CPack's Debian package; qemu-user-static and Wine's
 # 32-bit loader (wine32:i386) to run the 32-bit saver, also on a kernel that
 # cannot start 32-bit programs. The last adds i386 as a foreign architecture
@@ -14,7 +16,8 @@ set -eu
 packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev libpng-dev
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
  wine wine64 xvfb xserver-xephyr xauth x11-apps imagemagick
- libx11-dev libxext-dev xscreensaver xdotool x11-utils dpkg-dev file qemu-user-static wine32:i386"
+ libx11-dev libxext-dev xscreensaver xdotool x11-utils libwayland-dev libwayland-bin wayland-protocols sway grim wtype
+ dpkg-dev file qemu-user-static wine32:i386"
 
 missing=""
 for package in $packages; do
