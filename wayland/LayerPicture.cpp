@@ -3,6 +3,7 @@
 #include "wayland/LayerPicture.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "common/SteadyTicks.h"
 #include "wayland/Say.h"
@@ -15,9 +16,16 @@ constexpr wl_callback_listener frameListener = {LayerPicture::OnFrame};
 // The engine's largest window side.
 constexpr unsigned long long largestSide = 65535;
 
-// A surface that takes no pointer or touch input anywhere.
-void RefuseInput(wl_compositor* compositor, wl_surface* surface)
+// The surface hides everything below it, so the compositor may skip
+// drawing that (and stop showing what lies below, such as a wallpaper under
+// the saver); a wallpaper takes no pointer or touch input anywhere.
+void SetRegions(wl_compositor* compositor, wl_surface* surface, bool input)
 {
+    wl_region* everywhere = wl_compositor_create_region(compositor);
+    wl_region_add(everywhere, 0, 0, INT32_MAX, INT32_MAX);
+    wl_surface_set_opaque_region(surface, everywhere);
+    wl_region_destroy(everywhere);
+    if (input) return;
     wl_region* nowhere = wl_compositor_create_region(compositor);
     wl_surface_set_input_region(surface, nowhere);
     wl_region_destroy(nowhere);
@@ -35,7 +43,7 @@ LayerPicture::LayerPicture(const SurfaceMaker& maker, wl_output* output, const s
     wl_surface_set_user_data(surface, const_cast<MonitorArea*>(place));
     wl_surface_set_buffer_scale(surface, scale);
     const bool saver = maker.role == SurfaceRole::Saver;
-    if (!saver) RefuseInput(maker.compositor, surface);
+    SetRegions(maker.compositor, surface, saver);
     layer_.reset(zwlr_layer_shell_v1_get_layer_surface(
         maker.layerShell, surface, output,
         saver ? ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY : ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND, "gyrelace"));

@@ -20,34 +20,11 @@ set -euo pipefail
 render=$2 work=$(mktemp -d)
 chmod 755 "$work" && cp "$1" "$3" "$work/"  # for nobody, wherever the build tree is
 client=$work/${1##*/} hold=$work/${3##*/}
-pids=()
+source "$(dirname "$0")/../../tools/headless-sway.sh"
 cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAIL: $case: $*" >&2; exit 1; }
-wait_for() {
-    local limit=$1 start=$SECONDS; shift
-    until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
-}
-nobody=(setpriv --reuid=65534 --regid=65534 --clear-groups env -i HOME="$work/home" XDG_RUNTIME_DIR="$work/run")
 quick="--points-per-second 1000 --completion-delay 60"
-
-# Starts sway as compositor $1 (outer, or inner inside the outer one) with
-# $2 outputs, the config $3 and the environment that follows, and sets the
-# array $1 to the environment of its clients and ${1}_pid.
-start_sway() {
-    local name=$1 count=$2 before; shift 2
-    echo "$1" >"$work/home/$name.conf"; shift
-    before=$(ls "$work/run")
-    "${nobody[@]}" SWAYSOCK="$work/run/$name.sock" WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 "$@" \
-        sway -c "$work/home/$name.conf" 2>"$work/$name.log" & pids+=($!)
-    declare -g "${name}_pid=$!"
-    declare -ga "$name"
-    local -n env=$name
-    env=("${nobody[@]}" SWAYSOCK="$work/run/$name.sock")
-    wait_for 30 eval '[[ $("${env[@]}" swaymsg -t get_outputs 2>/dev/null | grep -c "\"name\"") == "$count" ]]' ||
-        fail "sway ($name) did not start its $count outputs: $(tail -3 "$work/$name.log")"
-    env+=(WAYLAND_DISPLAY="$(comm -13 <(echo "$before") <(ls "$work/run") | grep -E '^wayland-[0-9]+$')")
-}
 
 # True when output $2 of compositor $1 shows the figure of place $3.
 shows_figure() {
@@ -85,13 +62,15 @@ outputs_config() {
 while read -r case outputs mode seed settings steps; do
     [[ $case == \#* ]] && continue
     settings=${settings//,/ } settings=${settings#-} place=0 at=outer pids=()
-    rm -rf "$work/run" "$work/home" && mkdir -m 700 "$work/run" "$work/home" && chown 65534:65534 "$work/run" "$work/home"
+    fresh_home
     named=" ${outputs//,/ } ${steps//[:,]/ } " count=$(grep -o @ <<<"$outputs" | grep -c . || :)
     [[ $outputs == WL-* ]] && named+=" HEADLESS-1@1 " count=1  # the nested sway's windows are on it
-    start_sway outer "$count" "$(outputs_config $named)" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$count"
+    start_sway outer "$count" "$(outputs_config $named)" WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS="$count" ||
+        fail "sway did not start"
     if [[ $outputs == WL-* ]]; then
         at=inner count=$(grep -o WL- <<<"$outputs" | grep -c .)
-        start_sway inner "$count" $'xwayland disable\noutput * resolution 320x240' WAYLAND_DISPLAY="${outer[-1]#*=}" WLR_BACKENDS=wayland WLR_WL_OUTPUTS="$count"
+        start_sway inner "$count" $'xwayland disable\noutput * resolution 320x240' WAYLAND_DISPLAY="${outer[-1]#*=}" \
+            WLR_BACKENDS=wayland WLR_WL_OUTPUTS="$count" || fail "the nested sway did not start"
     fi
     declare -n env=$at compositor=${at}_pid
     [[ $mode == background ]] || hold_input
