@@ -93,6 +93,7 @@ add_library(gyrelace_wayland STATIC
   wayland/SaverSeat.cpp
   wayland/ShmBuffers.cpp
   wayland/WaylandClient.cpp
+  wayland/WaylandLog.cpp
 )
 target_link_libraries(gyrelace_wayland PUBLIC gyrelace_wayland_options gyrelace_surfaces gyrelace_wayland_protocols)
 add_executable(gyrelace-wayland wayland/gyrelace_wayland.cpp)

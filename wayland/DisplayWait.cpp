@@ -5,28 +5,12 @@
 #include <poll.h>
 
 #include <cerrno>
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
 
 #include "wayland/Proxy.h"
+#include "wayland/WaylandLog.h"
 
 namespace {
-
-// The last line libwayland wanted to print (a protocol error's message).
-// Its log handler takes no user data, so the line is kept in this one
-// static place, and printed only within the program's own one line.
-char* LastLogLine()
-{
-    static char line[256];
-    return line;
-}
-
-void KeepLogLine(const char* format, va_list arguments)
-{
-    std::vsnprintf(LastLogLine(), 256, format, arguments);
-    if (char* end = std::strchr(LastLogLine(), '\n')) *end = '\0';
-}
 
 void OnSynced(void* data, wl_callback*, std::uint32_t) { *static_cast<bool*>(data) = true; }
 
@@ -34,10 +18,7 @@ constexpr wl_callback_listener syncListener = {OnSynced};
 
 }  // namespace
 
-DisplayWait::DisplayWait(wl_display* display, int signals) : display_(display), signals_(signals)
-{
-    wl_log_set_handler_client(KeepLogLine);
-}
+DisplayWait::DisplayWait(wl_display* display, int signals) : display_(display), signals_(signals) {}
 
 WaitResult DisplayWait::Once(int timeout)
 {
@@ -81,6 +62,6 @@ std::string DisplayWait::LostReason() const
     const std::uint32_t code = wl_display_get_protocol_error(display_, &interface, &id);
     std::string reason = "the compositor ended the connection for a protocol error " + std::to_string(code) + " on " +
                          (interface != nullptr ? interface->name : "an object");
-    if (*LastLogLine() != '\0') reason += std::string(" (") + LastLogLine() + ")";
+    if (!LastWaylandLog().empty()) reason += " (" + LastWaylandLog() + ")";
     return reason;
 }

@@ -4,8 +4,10 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <string>
 
@@ -13,6 +15,7 @@
 #include "wayland/DisplayWait.h"
 #include "wayland/Say.h"
 #include "wayland/WaylandClient.h"
+#include "wayland/WaylandLog.h"
 #include "wayland/WaylandOptions.h"
 
 namespace {
@@ -72,10 +75,13 @@ int main(int argc, char** argv)
         Say("cannot watch for signals");
         return 1;
     }
+    KeepWaylandLog();
     wl_display* display = wl_display_connect(nullptr);
     if (display == nullptr) {
         const char* name = std::getenv("WAYLAND_DISPLAY");
-        Say(std::string("cannot connect to the Wayland compositor '") + (name != nullptr ? name : "wayland-0") + "'");
+        const std::string why = LastWaylandLog().empty() ? std::strerror(errno) : LastWaylandLog();
+        Say(std::string("cannot connect to the Wayland compositor '") + (name != nullptr ? name : "wayland-0") +
+            "': " + why);
         close(signals);
         return 1;
     }
