@@ -53,18 +53,19 @@ void WaylandClient::OnGlobalRemove(void* data, wl_registry*, std::uint32_t name)
     EraseGlobal(client->seats_, name);
 }
 
-// Each global at the newest version this client knows, at most.
+// Each global at the newest version this client knows, at most. The
+// surfaces' makers are bound once: the surfaces keep using them.
 void WaylandClient::Bind(std::uint32_t name, const std::string& interface, std::uint32_t version)
 {
     wl_registry* registry = registry_.get();
-    if (interface == wl_compositor_interface.name && version >= 4) {
+    if (interface == wl_compositor_interface.name && version >= 4 && compositor_ == nullptr) {
         compositor_.reset(BindGlobal<wl_compositor>(registry, name, wl_compositor_interface, 4));
-    } else if (interface == wl_shm_interface.name) {
+    } else if (interface == wl_shm_interface.name && shm_ == nullptr) {
         shm_.reset(BindGlobal<wl_shm>(registry, name, wl_shm_interface, 1));
-    } else if (interface == zwlr_layer_shell_v1_interface.name) {
+    } else if (interface == zwlr_layer_shell_v1_interface.name && layerShell_ == nullptr) {
         layerShell_.reset(BindGlobal<zwlr_layer_shell_v1>(registry, name, zwlr_layer_shell_v1_interface,
                                                           std::min(version, 4u)));
-    } else if (interface == zxdg_output_manager_v1_interface.name) {
+    } else if (interface == zxdg_output_manager_v1_interface.name && outputManager_ == nullptr) {
         outputManager_.reset(BindGlobal<zxdg_output_manager_v1>(registry, name, zxdg_output_manager_v1_interface,
                                                                 std::min(version, 3u)));
     } else if (interface == wl_output_interface.name) {
