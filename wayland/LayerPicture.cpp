@@ -65,7 +65,8 @@ void LayerPicture::OnConfigure(void* data, zwlr_layer_surface_v1*, std::uint32_t
 {
     auto* picture = static_cast<LayerPicture*>(data);
     zwlr_layer_surface_v1_ack_configure(picture->layer_.get(), serial);
-    if (!picture->Resize(width, height)) wl_surface_commit(picture->surface_.get());
+    picture->logicalWidth_ = width, picture->logicalHeight_ = height;
+    picture->configured_ = picture->resized_ = true;
 }
 
 void LayerPicture::OnClosed(void* data, zwlr_layer_surface_v1*) { static_cast<LayerPicture*>(data)->closed_ = true; }
@@ -77,17 +78,20 @@ void LayerPicture::Rescale(int scale)
     if (scale == scale_) return;
     scale_ = scale;
     wl_surface_set_buffer_scale(surface_.get(), scale);
-    if (logicalWidth_ != 0 && !Resize(logicalWidth_, logicalHeight_)) wl_surface_commit(surface_.get());
+    resized_ = true;
 }
 
-// True when the new size was shown (committed): a black picture and, after
-// the first, a new figure. The same size keeps the picture; a size that
-// cannot be drawn is said in one line and gets no more drawing.
-bool LayerPicture::Resize(std::uint32_t width, std::uint32_t height)
+// The configured size at the output's scale, once the events that changed
+// either are all in. A compositor sends an output's new scale, the surface's
+// new size and the output's done event in one burst, in no set order; taken
+// after it, a new scale of the same device pixels keeps its picture and any
+// other change starts one new figure. True when a new size was committed: a
+// black picture and, after the first, a new figure. A size that cannot be
+// drawn is said in one line and gets no more drawing.
+bool LayerPicture::Resize()
 {
-    logicalWidth_ = width, logicalHeight_ = height;
-    const unsigned long long deviceWidth = 1ULL * width * static_cast<unsigned>(scale_);
-    const unsigned long long deviceHeight = 1ULL * height * static_cast<unsigned>(scale_);
+    const unsigned long long deviceWidth = 1ULL * logicalWidth_ * static_cast<unsigned>(scale_);
+    const unsigned long long deviceHeight = 1ULL * logicalHeight_ * static_cast<unsigned>(scale_);
     if (damage_ != nullptr && deviceWidth == static_cast<unsigned>(width_) &&
         deviceHeight == static_cast<unsigned>(height_)) {
         return false;
@@ -124,12 +128,17 @@ bool LayerPicture::Rebuild(int width, int height)
 
 int LayerPicture::WaitFrom(std::uint32_t now) const
 {
+    if (ResizeDue()) return 0;
     if (!Drawable()) return -1;
     return std::max(static_cast<std::int32_t>(due_ - now), 0);
 }
 
 void LayerPicture::Wake(std::uint32_t now)
 {
+    if (ResizeDue()) {
+        resized_ = false;
+        if (!Resize()) wl_surface_commit(surface_.get());  // the acknowledged configure, or the new scale
+    }
     if (!Drawable() || static_cast<std::int32_t>(due_ - now) > 0) return;
     buffers_->TakeFree();
     due_ = now + AdvanceAnimation(*animation_, *damage_, now).wakeAfter;

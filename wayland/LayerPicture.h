@@ -42,12 +42,14 @@ public:
 
     // The compositor will not show the surface again.
     bool Closed() const { return closed_; }
-    // The output's scale changed: device pixels of the new size, a new figure.
+    // The output's scale changed: taken at the next wake-up, with the size
+    // the compositor configures with it.
     void Rescale(int scale);
     // Milliseconds until drawing is due; -1 while only an event (a configure,
     // a frame shown, a buffer released) can make it possible.
     int WaitFrom(std::uint32_t now) const;
-    // Draws the points due and commits what they changed.
+    // Takes a new size or scale; draws the points due and commits what they
+    // changed.
     void Wake(std::uint32_t now);
 
     // The compositor's events.
@@ -57,8 +59,9 @@ public:
     static void OnFrame(void* data, wl_callback*, std::uint32_t);
 
 private:
-    bool Resize(std::uint32_t width, std::uint32_t height);
+    bool Resize();
     bool Rebuild(int width, int height);
+    bool ResizeDue() const { return resized_ && configured_; }
     bool Drawable() const { return damage_ != nullptr && frame_ == nullptr && !closed_ && buffers_->HasFree(); }
     void Commit(PixelRect damage);
 
@@ -76,5 +79,7 @@ private:
     int width_ = 0, height_ = 0;                          // the buffers' device pixels
     std::uint32_t due_ = 0;                               // when the point clock wants the next wake-up
     bool sized_ = false;                                  // a figure was begun at a size
+    bool configured_ = false;                             // a size came
+    bool resized_ = false;                                // a configure or a scale waits for the wake-up
     bool closed_ = false;
 };

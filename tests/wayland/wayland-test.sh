@@ -8,6 +8,7 @@
 # for the seed of the output's place and the output's size in device pixels.
 # Then its steps:
 #   add:NAME     an output comes (create_output): it shows the next place's figure
+#   scale:NAME@S the output's scale changes, its pixels not: it keeps its picture
 #   close:NAME   the nested sway's output goes away (its window is closed)
 #   move:N       the pointer moves N pixels to the right
 #   key, button  a key typed (wtype), a button pressed
@@ -35,9 +36,12 @@ shows_figure() {
         $settings $quick --out "$work/want.png"
     [[ $(compare -metric AE "$shot" "$work/want.png" null: 2>&1) == 0 ]]
 }
+# Waits until output $1 shows the figure of place $2, by default the next one.
 expect_figure() {
-    wait_for 30 shows_figure "$at" "$1" "$place" || fail "$1 does not show place $place's figure$(gone "$pid" && echo ": it ended")"
-    ((++place))
+    local at_place=${2:-$((place++))}
+    wait_for 30 shows_figure "$at" "$1" "$at_place" ||
+        fail "$1 does not show place $at_place's figure$(gone "$pid" && echo ": it ended")"
+    placed[$1]=$at_place
 }
 # The seat gets a pointer and a keyboard before the saver starts.
 hold_input() {
@@ -61,7 +65,7 @@ outputs_config() {
 
 while read -r case outputs mode seed settings steps; do
     [[ $case == \#* ]] && continue
-    settings=${settings//,/ } settings=${settings#-} place=0 at=outer pids=()
+    settings=${settings//,/ } settings=${settings#-} place=0 at=outer pids=() && declare -A placed=()
     fresh_home
     named=" ${outputs//,/ } ${steps//[:,]/ } " count=$(grep -o @ <<<"$outputs" | grep -c . || :)
     [[ $outputs == WL-* ]] && named+=" HEADLESS-1@1 " count=1  # the nested sway's windows are on it
@@ -79,6 +83,8 @@ while read -r case outputs mode seed settings steps; do
     for step in ${steps//,/ }; do
         case $step in
         add:*) "${env[@]}" swaymsg create_output >/dev/null; output=${step#add:} && expect_figure "${output%@*}" ;;
+        scale:*) output=${step#scale:} && "${env[@]}" swaymsg output "${output%@*}" scale "${output#*@}" >/dev/null
+            expect_figure "${output%@*}" "${placed[${output%@*}]}" ;;
         close:*) "${outer[@]}" swaymsg "[title=\"wlroots - ${step#close:}\"] kill" >/dev/null ;;
         move:*) "${env[@]}" swaymsg seat - cursor move "${step#move:}" 0 >/dev/null ;;
         key) "${env[@]}" wtype a ;;
@@ -99,7 +105,7 @@ while read -r case outputs mode seed settings steps; do
 done <<'CASES'
 # case          outputs                    mode        seed  settings                                         steps
 wallpaper       HEADLESS-1@1               background  13    --set,ZoomOption=0x3FE                           term
-two-outputs     HEADLESS-2@2,HEADLESS-1@1  background  21    --square,--no-circle,--clockwise,--colour-low    add:HEADLESS-3@1,int
+two-outputs     HEADLESS-2@2,HEADLESS-1@1  background  21    --square,--no-circle,--clockwise,--colour-low    add:HEADLESS-3@1,scale:HEADLESS-1@2,int
 nested          WL-1,WL-2                  background  5     --diamond,--no-circle,--object-size,20           close:WL-1,add:WL-3,term
 saver-key       HEADLESS-2@2,HEADLESS-1@1  saver       9     --object-size,0,--connect-dots                   key
 saver-travel    HEADLESS-1@1               saver       4     --star8,--zoom-high,--anticlockwise              move:4,add:HEADLESS-2@2,move:1
