@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds everything (the engine, renderer, the
-# xscreensaver display mode, tests and benchmarks natively and under the
-# sanitizers; Gyrelace.scr for i686 and x86_64; the Debian package) and runs
-# every test: the native tests, the same under AddressSanitizer and
+# xscreensaver display mode, the Wayland client, tests and benchmarks
+# natively and under the sanitizers; Gyrelace.scr for i686 and x86_64; the
+# Debian package) and runs every test: the native tests (the Wayland client's
+# on a headless sway among them), the same under AddressSanitizer and
 # UndefinedBehaviorSanitizer, the static checks of both .scr files, the
 # x86_64 saver under Wine on a private Xvfb, and beside all that, in the
 # background on a second Xvfb, the known answers built for i686 and a few
