@@ -22,11 +22,7 @@ int OrderAreas(const MonitorArea* areas, int count, int primary, MonitorArea* or
     for (int i = 2; i < n; ++i) {
         const MonitorArea area = ordered[i];
         int j = i;
-        for (; j > 1 && (ordered[j - 1].left > area.left ||
-                         (ordered[j - 1].left == area.left && ordered[j - 1].top > area.top));
-             --j) {
-            ordered[j] = ordered[j - 1];
-        }
+        for (; j > 1 && DrawsBefore(area, ordered[j - 1]); --j) ordered[j] = ordered[j - 1];
         ordered[j] = area;
     }
     return n;

@@ -24,6 +24,13 @@ struct Desktop {
     MonitorAnimation monitors[maxMonitors];
 };
 
+// The drawing order of monitors and outputs other than a primary one: from
+// left to right by left edge, then from top to bottom by top edge.
+constexpr bool DrawsBefore(const MonitorArea& a, const MonitorArea& b)
+{
+    return a.left < b.left || (a.left == b.left && a.top < b.top);
+}
+
 // The seed of the monitor at this place in the drawing order. The primary
 // (order 0) takes the saver's own seed; each other one the seed plus its
 // order times 0x9E3779B9, so every monitor draws figures of its own and the

@@ -53,6 +53,11 @@ public:
     void ClipTo(int left, int top, int right, int bottom) override;
     void Unclip() override;
 
+    // Goes on painting, with the same pen, position and clip, in other
+    // memory of the same size, stride and format that holds the same
+    // picture: a front end's next buffer.
+    void PaintInto(void* memory) { pixels = static_cast<unsigned char*>(memory); }
+
     int Width() const { return width; }
     int Height() const { return height; }
     const PixelFormat& Format() const { return format; }

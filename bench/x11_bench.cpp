@@ -11,8 +11,8 @@
 #include <string>
 
 #include "anim/AnimationDriver.h"
-#include "x11/Blitter.h"
 #include "anim/DamageSurface.h"
+#include "x11/Blitter.h"
 
 namespace {
 

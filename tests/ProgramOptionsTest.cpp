@@ -1,6 +1,6 @@
-// The command lines of gyrelace-render and of the display mode, read by the
-// one scanner they share: the settings options in either program and
-// spelling, each program's own options, one table of what both refuse with
+// The command lines of gyrelace-render, the display mode and the Wayland
+// client, read by the one scanner they share: the settings options in either
+// spelling, each program's own options, one table of what they refuse with
 // the line that names the problem, and the renderer run as a program: a
 // refused command leaves files alone.
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 
 #include "render/RenderOptions.h"
 #include "settings/StoredValues.h"
+#include "wayland/WaylandOptions.h"
 #include "x11/DisplayOptions.h"
 
 namespace {
@@ -28,6 +29,12 @@ bool Parse(std::vector<const char*> args, DisplayOptions& options, std::string& 
 {
     args.insert(args.begin(), "gyrelace");
     return ParseDisplayOptions(static_cast<int>(args.size()), args.data(), options, error);
+}
+
+bool Parse(std::vector<const char*> args, WaylandOptions& options, std::string& error)
+{
+    args.insert(args.begin(), "gyrelace-wayland");
+    return ParseWaylandOptions(static_cast<int>(args.size()), args.data(), options, error);
 }
 
 // Stored forms in load order: RadiusFactor, ImagesPerSec, JoinTheDots,
@@ -105,13 +112,17 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
         EXPECT_EQ(d.target, c.target) << c.args.size();
         EXPECT_EQ(d.windowId, c.windowId);
     }
+    WaylandOptions w;
+    ASSERT_TRUE(Parse({"--saver", "--output", "DP-1", "-output=HDMI-A-1", "--background", "--saver"}, w, error));
+    EXPECT_TRUE(w.role == SurfaceRole::Saver && w.outputs == std::vector<std::string>({"DP-1", "HDMI-A-1"}));
     DisplayOptions d;
     ASSERT_TRUE(Parse({"--seed", "7", "-h", "--no-such-option"}, d, error));
     EXPECT_TRUE(d.help && d.seedGiven && d.seed == 7u) << "help ends the scan";
 }
 
-// Rows starting "gyrelace" are the display mode's, the others the renderer's; the
-// scanner they share is tried through either.
+// Rows starting "gyrelace" are the display mode's, "gyrelace-wayland" the
+// Wayland client's, the others the renderer's; the scanner they share is
+// tried through each.
 TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
 {
     struct Case {
@@ -144,14 +155,20 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         {{"gyrelace", "--object-size", "501"}, "--object-size: '501' is not a whole number of 0..500"},
         {{"gyrelace", "--points-per-second", "0"}, "of 1..1000"},
         {{"gyrelace", "--square=1"}, "--square takes no value"},
+        {{"gyrelace-wayland", "--output="}, "--output: '' is no output name"},
+        {{"gyrelace-wayland", "--saver=1"}, "--saver takes no value"},
     };
     for (const Case& c : cases) {
         RenderOptions render;
         DisplayOptions display;
+        WaylandOptions wayland;
         std::string error;
-        const bool forDisplay = std::string(c.args[0]) == "gyrelace";
-        const std::vector<const char*> args(c.args.begin() + (forDisplay ? 1 : 0), c.args.end());
-        const bool accepted = forDisplay ? Parse(args, display, error) : Parse(args, render, error);
+        const std::string program = c.args[0];
+        const bool forDisplay = program == "gyrelace", forWayland = program == "gyrelace-wayland";
+        const std::vector<const char*> args(c.args.begin() + (forDisplay || forWayland ? 1 : 0), c.args.end());
+        const bool accepted = forWayland   ? Parse(args, wayland, error)
+                              : forDisplay ? Parse(args, display, error)
+                                           : Parse(args, render, error);
         EXPECT_FALSE(accepted) << c.mention;
         EXPECT_NE(error.find(c.mention), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos);

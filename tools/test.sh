@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs what is missing, builds everything (the engine, renderer, the
-# xscreensaver display mode, tests and benchmarks natively and under the
-# sanitizers; Gyrelace.scr for i686 and x86_64; the browser page; the Debian
-# package) and runs every test: the native tests, the same under
+# xscreensaver display mode, the Wayland client, tests and benchmarks
+# natively and under the sanitizers; Gyrelace.scr for i686 and x86_64; the
+# browser page; the Debian package) and runs every test: the native tests
+# (the Wayland client's on a headless sway among them), the same under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the known answers as
 # WebAssembly under Node and the page in headless Chromium against the
 # native renderer's pictures, the static checks of both .scr files, the

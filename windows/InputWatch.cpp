@@ -1,8 +1,7 @@
 // Input that ends the saver, the password check and its component.
 #include "windows/InputWatch.h"
 
-#include <cstdlib>
-
+#include "common/PointerTravel.h"
 #include "common/Ticks.h"
 #include "windows/RegistryStore.h"
 #include "windows/ShellState.h"
@@ -31,9 +30,7 @@ void OnMouseMove(HWND window)
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    const unsigned travel = static_cast<unsigned>(std::abs(cursor.x - shellState.cursorAnchor.x)) +
-                            static_cast<unsigned>(std::abs(cursor.y - shellState.cursorAnchor.y));
-    if (travel > static_cast<unsigned>(mouseTolerance)) {
+    if (PointerTravelEnds(cursor.x - shellState.cursorAnchor.x, cursor.y - shellState.cursorAnchor.y)) {
         RequestClose(window);
         shellState.cursorAnchor = cursor;
     }

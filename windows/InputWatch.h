@@ -6,7 +6,6 @@
 #include <windows.h>
 
 inline constexpr UINT VerifyRequestMessage = WM_APP;
-inline constexpr int mouseTolerance = 4;
 inline constexpr DWORD reverifyPause = 200;
 
 // The last stage of the saver window's message chain.

@@ -14,8 +14,8 @@
 #include <memory>
 #include <string>
 
-#include "anim/RasterSurface.h"
 #include "anim/DamageSurface.h"
+#include "anim/RasterSurface.h"
 
 class Blitter {
 public:

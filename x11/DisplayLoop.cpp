@@ -7,25 +7,16 @@
 #include <poll.h>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 #include <new>
 #include <string>
 
-#include "anim/RasterSurface.h"
-#include "x11/Blitter.h"
 #include "anim/DamageSurface.h"
+#include "anim/RasterSurface.h"
+#include "common/SteadyTicks.h"
+#include "x11/Blitter.h"
 
 namespace {
-
-// A wrapping millisecond clock that no change of the wall clock disturbs.
-std::uint32_t NowMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::uint32_t>(static_cast<unsigned long long>(now.tv_sec) * 1000u +
-                                      static_cast<unsigned long long>(now.tv_nsec) / 1000000u);
-}
 
 // The largest canvas: four 8K monitors (7680x4320) side by side fit. At
 // 4 bytes a pixel (the image the raster paints; 8 where a raster of its own
@@ -124,7 +115,7 @@ public:
             }
             int wait = -1;  // no canvas: only an event wakes it
             if (!canvas_.Empty()) {
-                const std::uint32_t now = NowMs();
+                const std::uint32_t now = SteadyTicks();
                 wait = static_cast<std::int32_t>(due_ - now);
                 if (wait <= 0) {
                     canvas_.blitter->WaitUntilRead();
@@ -199,7 +190,7 @@ private:
         }
         reported_.clear();
         ResizeAnimation(animation_, width_, height_);
-        due_ = NowMs() + animation_.settings.timerInterval;
+        due_ = SteadyTicks() + animation_.settings.timerInterval;
         return true;
     }
 

@@ -1,0 +1,157 @@
+// A layer surface's set-up, its configure and close events, and the
+// drawing of its figures into its buffers.
+#include "wayland/LayerPicture.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "common/SteadyTicks.h"
+#include "wayland/Say.h"
+
+namespace {
+
+constexpr zwlr_layer_surface_v1_listener layerListener = {LayerPicture::OnConfigure, LayerPicture::OnClosed};
+constexpr wl_callback_listener frameListener = {LayerPicture::OnFrame};
+
+// The engine's largest window side.
+constexpr unsigned long long largestSide = 65535;
+
+// The surface hides everything below it, so the compositor may skip
+// drawing that (and stop showing what lies below, such as a wallpaper under
+// the saver); a wallpaper takes no pointer or touch input anywhere.
+void SetRegions(wl_compositor* compositor, wl_surface* surface, bool input)
+{
+    wl_region* everywhere = wl_compositor_create_region(compositor);
+    wl_region_add(everywhere, 0, 0, INT32_MAX, INT32_MAX);
+    wl_surface_set_opaque_region(surface, everywhere);
+    wl_region_destroy(everywhere);
+    if (input) return;
+    wl_region* nowhere = wl_compositor_create_region(compositor);
+    wl_surface_set_input_region(surface, nowhere);
+    wl_region_destroy(nowhere);
+}
+
+}  // namespace
+
+LayerPicture::LayerPicture(const SurfaceMaker& maker, wl_output* output, const std::string& name, int scale,
+                           const MonitorArea* place, std::uint32_t seed)
+    : maker_(maker), name_(name), scale_(scale), animation_(std::make_unique<Animation>()),
+      surface_(wl_compositor_create_surface(maker.compositor), wl_surface_destroy)
+{
+    StartAnimation(*animation_, maker.settings, seed);
+    wl_surface* surface = surface_.get();
+    wl_surface_set_user_data(surface, const_cast<MonitorArea*>(place));
+    wl_surface_set_buffer_scale(surface, scale);
+    const bool saver = maker.role == SurfaceRole::Saver;
+    SetRegions(maker.compositor, surface, saver);
+    layer_.reset(zwlr_layer_shell_v1_get_layer_surface(
+        maker.layerShell, surface, output,
+        saver ? ZWLR_LAYER_SHELL_V1_LAYER_OVERLAY : ZWLR_LAYER_SHELL_V1_LAYER_BACKGROUND, "gyrelace"));
+    zwlr_layer_surface_v1* layer = layer_.get();
+    zwlr_layer_surface_v1_add_listener(layer, &layerListener, this);
+    zwlr_layer_surface_v1_set_size(layer, 0, 0);
+    zwlr_layer_surface_v1_set_anchor(layer,
+                                     ZWLR_LAYER_SURFACE_V1_ANCHOR_TOP | ZWLR_LAYER_SURFACE_V1_ANCHOR_BOTTOM |
+                                         ZWLR_LAYER_SURFACE_V1_ANCHOR_LEFT | ZWLR_LAYER_SURFACE_V1_ANCHOR_RIGHT);
+    zwlr_layer_surface_v1_set_exclusive_zone(layer, -1);  // over panels too
+    zwlr_layer_surface_v1_set_keyboard_interactivity(
+        layer, saver ? ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_EXCLUSIVE
+                     : ZWLR_LAYER_SURFACE_V1_KEYBOARD_INTERACTIVITY_NONE);
+    wl_surface_commit(surface);  // the compositor answers with a configure
+}
+
+void LayerPicture::OnConfigure(void* data, zwlr_layer_surface_v1*, std::uint32_t serial, std::uint32_t width,
+                               std::uint32_t height)
+{
+    auto* picture = static_cast<LayerPicture*>(data);
+    zwlr_layer_surface_v1_ack_configure(picture->layer_.get(), serial);
+    picture->logicalWidth_ = width, picture->logicalHeight_ = height;
+    picture->configured_ = picture->resized_ = true;
+}
+
+void LayerPicture::OnClosed(void* data, zwlr_layer_surface_v1*) { static_cast<LayerPicture*>(data)->closed_ = true; }
+
+void LayerPicture::OnFrame(void* data, wl_callback*, std::uint32_t) { static_cast<LayerPicture*>(data)->frame_.reset(); }
+
+void LayerPicture::Rescale(int scale)
+{
+    if (scale == scale_) return;
+    scale_ = scale;
+    wl_surface_set_buffer_scale(surface_.get(), scale);
+    resized_ = true;
+}
+
+// The configured size at the output's scale, once the events that changed
+// either are all in. A compositor sends an output's new scale, the surface's
+// new size and the output's done event in one burst, in no set order; taken
+// after it, a new scale of the same device pixels keeps its picture and any
+// other change starts one new figure. True when a new size was committed: a
+// black picture and, after the first, a new figure. A size that cannot be
+// drawn is said in one line and gets no more drawing.
+bool LayerPicture::Resize()
+{
+    const unsigned long long deviceWidth = 1ULL * logicalWidth_ * static_cast<unsigned>(scale_);
+    const unsigned long long deviceHeight = 1ULL * logicalHeight_ * static_cast<unsigned>(scale_);
+    if (damage_ != nullptr && deviceWidth == static_cast<unsigned>(width_) &&
+        deviceHeight == static_cast<unsigned>(height_)) {
+        return false;
+    }
+    damage_.reset();
+    buffers_.reset();  // the old ones first: a new size needs only one pair at a time
+    if (deviceWidth == 0 || deviceHeight == 0 || deviceWidth > largestSide || deviceHeight > largestSide) {
+        Say("output " + name_ + ": " + std::to_string(deviceWidth) + "x" + std::to_string(deviceHeight) +
+            " pixels cannot be drawn (each side must be 1 to 65535); it shows no figures");
+        return false;
+    }
+    if (!Rebuild(static_cast<int>(deviceWidth), static_cast<int>(deviceHeight))) return false;
+    if (sized_) BeginNextFigure(*animation_);
+    sized_ = true;
+    Commit(PixelRect{0, 0, width_, height_});
+    return true;
+}
+
+bool LayerPicture::Rebuild(int width, int height)
+{
+    std::string error;
+    buffers_ = ShmBuffers::Create(maker_.shm, width, height, error);
+    if (buffers_ == nullptr) {
+        Say("output " + name_ + ": " + error + "; it shows no figures");
+        return false;
+    }
+    width_ = width, height_ = height;
+    buffers_->TakeFree();
+    damage_ = std::make_unique<DamageSurface>(buffers_->Raster());
+    ResizeAnimation(*animation_, width, height);
+    due_ = SteadyTicks() + animation_->settings.timerInterval;
+    return true;
+}
+
+int LayerPicture::WaitFrom(std::uint32_t now) const
+{
+    if (ResizeDue()) return 0;
+    if (!Drawable()) return -1;
+    return std::max(static_cast<std::int32_t>(due_ - now), 0);
+}
+
+void LayerPicture::Wake(std::uint32_t now)
+{
+    if (ResizeDue()) {
+        resized_ = false;
+        if (!Resize()) wl_surface_commit(surface_.get());  // the acknowledged configure, or the new scale
+    }
+    if (!Drawable() || static_cast<std::int32_t>(due_ - now) > 0) return;
+    buffers_->TakeFree();
+    due_ = now + AdvanceAnimation(*animation_, *damage_, now).wakeAfter;
+    const PixelRect changed = damage_->TakeDamage();
+    if (!changed.Empty()) Commit(changed);
+}
+
+void LayerPicture::Commit(PixelRect damage)
+{
+    wl_surface* surface = surface_.get();
+    wl_surface_attach(surface, buffers_->Show(damage), 0, 0);
+    wl_surface_damage_buffer(surface, damage.left, damage.top, damage.right - damage.left, damage.bottom - damage.top);
+    frame_.reset(wl_surface_frame(surface));
+    wl_callback_add_listener(frame_.get(), &frameListener, this);
+    wl_surface_commit(surface);
+}

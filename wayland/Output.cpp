@@ -1,0 +1,85 @@
+// An output's events: its name, place and scale.
+#include "wayland/Output.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr wl_output_listener outputListener = {
+    Output::OnGeometry,
+    [](void*, wl_output*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t) {},  // mode
+    Output::OnDone,
+    Output::OnScale,
+    Output::OnName,
+    [](void*, wl_output*, const char*) {},  // description
+};
+
+constexpr zxdg_output_v1_listener xdgOutputListener = {
+    Output::OnLogicalPosition,
+    Output::OnLogicalSize,
+    [](void*, zxdg_output_v1*) {},  // done: its facts are taken as they come
+    Output::OnXdgName,
+    [](void*, zxdg_output_v1*, const char*) {},  // description
+};
+
+constexpr wl_callback_listener describedListener = {Output::OnDescribed};
+
+Output& Of(void* data) { return *static_cast<Output*>(data); }
+
+}  // namespace
+
+Output::Output(wl_output* output, std::uint32_t global)
+    : output_(output, EndSince<wl_output, wl_output_release, WL_OUTPUT_RELEASE_SINCE_VERSION>), global_(global)
+{
+    wl_output_add_listener(output, &outputListener, this);
+}
+
+void Output::Describe(wl_display* display, zxdg_output_manager_v1* manager)
+{
+    if (manager != nullptr) {
+        xdgOutput_.reset(zxdg_output_manager_v1_get_xdg_output(manager, output_.get()));
+        zxdg_output_v1_add_listener(xdgOutput_.get(), &xdgOutputListener, this);
+    }
+    describing_.reset(wl_display_sync(display));
+    wl_callback_add_listener(describing_.get(), &describedListener, this);
+}
+
+void Output::OnDescribed(void* data, wl_callback*, std::uint32_t)
+{
+    Of(data).describing_.reset();
+    Of(data).described_ = true;
+}
+
+// The geometry's place is the logical one on compositors without xdg-output.
+void Output::OnGeometry(void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t,
+                        std::int32_t, const char*, const char*, std::int32_t)
+{
+    if (Of(data).xdgOutput_ != nullptr) return;
+    Of(data).place_.left = x;
+    Of(data).place_.top = y;
+}
+
+void Output::OnScale(void* data, wl_output*, std::int32_t factor) { Of(data).nextScale_ = std::max(factor, 1); }
+
+void Output::OnDone(void* data, wl_output*)
+{
+    Output& output = Of(data);
+    output.scale_ = output.nextScale_;
+    if (output.picture != nullptr) output.picture->Rescale(output.scale_);
+}
+
+void Output::OnName(void* data, wl_output*, const char* name) { Of(data).name_ = name; }
+
+void Output::OnLogicalPosition(void* data, zxdg_output_v1*, std::int32_t x, std::int32_t y)
+{
+    Of(data).place_.left = x;
+    Of(data).place_.top = y;
+}
+
+void Output::OnLogicalSize(void* data, zxdg_output_v1*, std::int32_t width, std::int32_t height)
+{
+    Of(data).place_.width = width;
+    Of(data).place_.height = height;
+}
+
+void Output::OnXdgName(void* data, zxdg_output_v1*, const char* name) { Of(data).name_ = name; }

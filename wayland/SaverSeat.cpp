@@ -1,0 +1,122 @@
+// A seat's pointer, keyboard and touch, and the input that ends the saver.
+#include "wayland/SaverSeat.h"
+
+#include <unistd.h>
+
+#include "anim/OffsetSurface.h"
+#include "common/PointerTravel.h"
+
+namespace {
+
+constexpr wl_seat_listener seatListener = {
+    SaverSeat::OnCapabilities,
+    [](void*, wl_seat*, const char*) {},  // name
+};
+
+constexpr wl_pointer_listener pointerListener = {
+    SaverSeat::OnEnter,
+    [](void*, wl_pointer*, std::uint32_t, wl_surface*) {},  // leave
+    SaverSeat::OnMotion,
+    SaverSeat::OnButton,
+    [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},                  // axis
+    [](void*, wl_pointer*) {},                                                          // frame
+    [](void*, wl_pointer*, std::uint32_t) {},                                           // axis_source
+    [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {},                            // axis_stop
+    [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},                             // axis_discrete
+    [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},                             // axis_value120
+};
+
+constexpr wl_keyboard_listener keyboardListener = {
+    SaverSeat::OnKeymap,
+    [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {},  // enter: keys held already do not count
+    [](void*, wl_keyboard*, std::uint32_t, wl_surface*) {},             // leave
+    SaverSeat::OnKey,
+    [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},  // modifiers
+    [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},  // repeat_info
+};
+
+constexpr wl_touch_listener touchListener = {
+    SaverSeat::OnTouch,
+    [](void*, wl_touch*, std::uint32_t, std::uint32_t, std::int32_t) {},                         // up
+    [](void*, wl_touch*, std::uint32_t, std::int32_t, wl_fixed_t, wl_fixed_t) {},                // motion
+    [](void*, wl_touch*) {},                                                                     // frame
+    [](void*, wl_touch*) {},                                                                     // cancel
+    [](void*, wl_touch*, std::int32_t, wl_fixed_t, wl_fixed_t) {},                               // shape
+    [](void*, wl_touch*, std::int32_t, wl_fixed_t) {},                                           // orientation
+};
+
+SaverSeat& Of(void* data) { return *static_cast<SaverSeat*>(data); }
+
+// Makes or lets go of one kind of a seat's devices as the seat gains or loses it.
+template <typename Device, typename Raw, typename Listener>
+void Follow(Device& device, bool present, wl_seat* seat, Raw* (*get)(wl_seat*),
+            int (*listen)(Raw*, const Listener*, void*), const Listener& listener, void* data)
+{
+    if (present && device == nullptr) {
+        device.reset(get(seat));
+        listen(device.get(), &listener, data);
+    } else if (!present) {
+        device.reset();
+    }
+}
+
+}  // namespace
+
+SaverSeat::SaverSeat(wl_seat* seat, std::uint32_t global, bool& ended)
+    : seat_(seat, EndSince<wl_seat, wl_seat_release, WL_SEAT_RELEASE_SINCE_VERSION>), global_(global), ended_(ended)
+{
+    wl_seat_add_listener(seat, &seatListener, this);
+}
+
+void SaverSeat::OnCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities)
+{
+    SaverSeat& self = Of(data);
+    Follow(self.pointer_, (capabilities & WL_SEAT_CAPABILITY_POINTER) != 0, seat, wl_seat_get_pointer,
+           wl_pointer_add_listener, pointerListener, data);
+    Follow(self.keyboard_, (capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0, seat, wl_seat_get_keyboard,
+           wl_keyboard_add_listener, keyboardListener, data);
+    Follow(self.touch_, (capabilities & WL_SEAT_CAPABILITY_TOUCH) != 0, seat, wl_seat_get_touch,
+           wl_touch_add_listener, touchListener, data);
+}
+
+// The surface's user data is its output's logical place.
+void SaverSeat::OnEnter(void* data, wl_pointer* pointer, std::uint32_t serial, wl_surface* surface, wl_fixed_t x,
+                        wl_fixed_t y)
+{
+    wl_pointer_set_cursor(pointer, serial, nullptr, 0, 0);  // hidden
+    const auto* place = surface != nullptr ? static_cast<const MonitorArea*>(wl_surface_get_user_data(surface)) : nullptr;
+    if (place == nullptr) return;
+    Of(data).originX_ = place->left;
+    Of(data).originY_ = place->top;
+    Of(data).Travel(x, y);
+}
+
+void SaverSeat::OnMotion(void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) { Of(data).Travel(x, y); }
+
+void SaverSeat::Travel(wl_fixed_t x, wl_fixed_t y)
+{
+    const long long layoutX = originX_ + wl_fixed_to_int(x), layoutY = originY_ + wl_fixed_to_int(y);
+    if (!anchored_) {
+        anchored_ = true;
+        anchorX_ = layoutX, anchorY_ = layoutY;
+    }
+    if (PointerTravelEnds(layoutX - anchorX_, layoutY - anchorY_)) ended_ = true;
+}
+
+void SaverSeat::OnButton(void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t state)
+{
+    if (state == WL_POINTER_BUTTON_STATE_PRESSED) Of(data).ended_ = true;
+}
+
+void SaverSeat::OnKeymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t) { close(fd); }
+
+void SaverSeat::OnKey(void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t state)
+{
+    if (state == WL_KEYBOARD_KEY_STATE_PRESSED) Of(data).ended_ = true;
+}
+
+void SaverSeat::OnTouch(void* data, wl_touch*, std::uint32_t, std::uint32_t, wl_surface*, std::int32_t, wl_fixed_t,
+                        wl_fixed_t)
+{
+    Of(data).ended_ = true;
+}
