@@ -71,15 +71,21 @@ void ChangeDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
     }
 }
 
-std::uint32_t AdvanceDesktop(Desktop& desktop, DrawingSurface& window, std::uint32_t now)
+DesktopStep AdvanceDesktop(Desktop& desktop, DrawingSurface& window, std::uint32_t now)
 {
-    std::uint32_t wake = std::numeric_limits<std::uint32_t>::max();
+    DesktopStep step;
+    if (desktop.count == 0) return step;
+    step.wakeAfter = std::numeric_limits<std::uint32_t>::max();
+    step.waiting = true;
     for (int i = 0; i < desktop.count; ++i) {
         MonitorAnimation& monitor = desktop.monitors[i];
         OffsetSurface surface(window, monitor.area, monitor.pen);
-        wake = std::min(wake, AdvanceAnimation(monitor.animation, surface, now).wakeAfter);
+        const ClockStep clock = AdvanceAnimation(monitor.animation, surface, now);
+        step.wakeAfter = std::min(step.wakeAfter, clock.wakeAfter);
+        step.waiting = step.waiting && FigureComplete(monitor.animation.figure);
+        step.primaryBegun = step.primaryBegun || (i == 0 && clock.nextFigureBegun);
     }
-    return desktop.count > 0 ? wake : 1000;
+    return step;
 }
 
 std::uint32_t ResumeDesktop(Desktop& desktop, std::uint32_t now)

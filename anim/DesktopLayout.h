@@ -49,9 +49,15 @@ void LayOutDesktop(Desktop& desktop, const MonitorArea* areas, int count, int pr
 void ChangeDesktop(Desktop& desktop, const MonitorArea* areas, int count, int primary,
                    const SaverSettings& settings);
 
-// One wake-up of every monitor, each drawing into its own part of the
-// window; returns the milliseconds until the next useful wake-up.
-std::uint32_t AdvanceDesktop(Desktop& desktop, DrawingSurface& window, std::uint32_t now);
+// What one wake-up of every monitor did.
+struct DesktopStep {
+    std::uint32_t wakeAfter = 1000;  // milliseconds until the next useful wake-up
+    bool waiting = false;            // every monitor waits out a completion delay
+    bool primaryBegun = false;       // the primary's delay ended: its next figure began
+};
+
+// One wake-up of every monitor, each drawing into its own part of the window.
+DesktopStep AdvanceDesktop(Desktop& desktop, DrawingSurface& window, std::uint32_t now);
 
 // After the animation was held: see ResumeAnimation.
 std::uint32_t ResumeDesktop(Desktop& desktop, std::uint32_t now);

@@ -8,8 +8,9 @@
 // points a second. Each wake-up instead draws the points that the time since
 // the figure's first point calls for: at least one, never past the last
 // point, and no more than 100 ms worth at once (one point at the least), so
-// a long stall does not burst. After point 360 the finished figure stays for the completion delay;
-// the first wake-up after it chooses the next figure and erases.
+// a long stall does not burst. After point 360 the finished figure stays for
+// the completion delay; the first wake-up after it chooses the next figure
+// and erases.
 #pragma once
 
 #include <cstdint>

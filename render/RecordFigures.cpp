@@ -66,10 +66,7 @@ public:
     Recorder(const FigureRequest& request, FigureSink& sink) : request_(request), sink_(sink)
     {
         const bool several = !request.monitors.empty();
-        std::vector<MonitorArea> areas = request.monitors;
-        if (!several) areas.push_back({0, 0, request.width, request.height});
-        desktop_ = std::make_unique<Desktop>();
-        LayOutDesktop(*desktop_, areas.data(), static_cast<int>(areas.size()), 0, request.settings, request.seed);
+        desktop_ = DesktopOf(request);
         prefixed_ = several;
         if (sink.wantOps) log_.emplace();
         if (sink.wantPicture) picture_.emplace(request.width, request.height);
@@ -156,6 +153,15 @@ private:
 };
 
 }  // namespace
+
+std::unique_ptr<Desktop> DesktopOf(const FigureRequest& request)
+{
+    std::vector<MonitorArea> areas = request.monitors;
+    if (areas.empty()) areas.push_back({0, 0, request.width, request.height});
+    auto desktop = std::make_unique<Desktop>();
+    LayOutDesktop(*desktop, areas.data(), static_cast<int>(areas.size()), 0, request.settings, request.seed);
+    return desktop;
+}
 
 const char* TraceHeader(bool monitors) { return monitors ? monitorHeader : plainHeader; }
 

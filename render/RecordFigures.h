@@ -6,10 +6,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "anim/OffsetSurface.h"
+#include "anim/DesktopLayout.h"
 #include "anim/RasterSurface.h"
 #include "settings/SaverSettings.h"
 
@@ -48,3 +49,6 @@ const char* TraceHeader(bool monitors);
 
 // False as soon as the sink refuses a piece.
 bool RecordFigures(const FigureRequest& request, FigureSink& sink);
+
+// The request's window, or its monitors, laid out with their seeds.
+std::unique_ptr<Desktop> DesktopOf(const FigureRequest& request);

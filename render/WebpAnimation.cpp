@@ -6,11 +6,9 @@
 #include <webp/mux.h>
 
 #include <algorithm>
-#include <limits>
 #include <memory>
 
 #include "anim/DamageSurface.h"
-#include "anim/DesktopLayout.h"
 
 namespace {
 
@@ -35,12 +33,8 @@ class WebpFrames {
 public:
     WebpFrames(const FigureRequest& request, std::string& error)
         : request_(request), raster_(request.width, request.height), damage_(raster_), error_(error),
-          mux_(WebPMuxNew())
+          mux_(WebPMuxNew()), desktop_(DesktopOf(request))
     {
-        std::vector<MonitorArea> areas = request.monitors;
-        if (areas.empty()) areas.push_back({0, 0, request.width, request.height});
-        desktop_ = std::make_unique<Desktop>();
-        LayOutDesktop(*desktop_, areas.data(), static_cast<int>(areas.size()), 0, request.settings, request.seed);
         WebPConfigInit(&config_);
         config_.lossless = 1;
         config_.method = 2;  // these pictures of thin lines gain little from more effort, and it is fast
@@ -55,13 +49,12 @@ public:
         std::uint32_t now = 0, since = 0, frames = 0;
         long begun = 0;
         for (;;) {
-            std::uint32_t delayLeft = 0;
-            Advance(now, delayLeft, begun);
-            if (begun == request_.figures) break;  // the last figure's delay is over: the animation loops
+            const DesktopStep step = AdvanceDesktop(*desktop_, damage_, now);
+            if (step.primaryBegun && ++begun == request_.figures) break;  // the last delay is over: it loops
             const PixelRect changed = damage_.TakeDamage();
             if (!changed.Empty() && !(Push(now) && Encode(changed, now))) return false;
-            if (delayLeft > 0) {
-                now += delayLeft;
+            if (step.waiting) {
+                now += step.wakeAfter;
                 since = now, frames = 0;
             } else {
                 ++frames;
@@ -77,24 +70,6 @@ private:
     {
         error_ = error;
         return false;
-    }
-
-    // The desktop's monitors draw what is due at `now`; delayLeft says, when
-    // every monitor is waiting out a completion delay, how long until the
-    // first of them ends (else 0). Counts the primary's new figures.
-    void Advance(std::uint32_t now, std::uint32_t& delayLeft, long& begun)
-    {
-        bool delaying = true;
-        delayLeft = std::numeric_limits<std::uint32_t>::max();
-        for (int m = 0; m < desktop_->count; ++m) {
-            MonitorAnimation& monitor = desktop_->monitors[m];
-            OffsetSurface part(damage_, monitor.area, monitor.pen);
-            const ClockStep step = AdvanceAnimation(monitor.animation, part, now);
-            if (m == 0 && step.nextFigureBegun) ++begun;
-            delaying = delaying && FigureComplete(monitor.animation.figure);
-            delayLeft = std::min(delayLeft, step.wakeAfter);
-        }
-        if (!delaying) delayLeft = 0;
     }
 
     // The changed rectangle, its corner moved to even coordinates as a WebP

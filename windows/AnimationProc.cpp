@@ -85,7 +85,7 @@ void OnDisplayChange(HWND window)
 void OnTimer(HWND window)
 {
     GdiSurface surface(window);
-    WakeAfter(window, AdvanceDesktop(TheDesktop(), surface, GetTickCount()));
+    WakeAfter(window, AdvanceDesktop(TheDesktop(), surface, GetTickCount()).wakeAfter);
 }
 
 LRESULT OnEraseBackground(HWND window, HDC dc)
