@@ -79,8 +79,9 @@ int DigitValue(char c, int base)
     return -1;
 }
 
-// Words wrapped into lines that start at usageColumn.
-void AppendWrapped(std::string& text, const std::string& words)
+// Words wrapped into lines of 79 columns, each after the first starting at
+// column `indent`.
+void AppendWrapped(std::string& text, const std::string& words, std::size_t indent = usageColumn)
 {
     constexpr std::size_t width = 79;
     std::size_t column = text.size() - (text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
@@ -89,10 +90,10 @@ void AppendWrapped(std::string& text, const std::string& words)
         std::size_t end = words.find(' ', start);
         if (end == std::string::npos) end = words.size();
         const std::size_t length = end - start;
-        if (column > usageColumn && column + 1 + length > width) {
-            text += "\n" + std::string(usageColumn, ' ');
-            column = usageColumn;
-        } else if (column > usageColumn) {
+        if (column > indent && column + 1 + length > width) {
+            text.append(1, '\n').append(indent, ' ');
+            column = indent;
+        } else if (column > indent) {
             text += ' ';
             ++column;
         }
@@ -106,17 +107,14 @@ void AppendWrapped(std::string& text, const std::string& words)
 // The options of a set or a choice, wrapped: "--[no-]circle --[no-]square ...".
 std::string ChoiceOptions(const SettingRow& row)
 {
-    std::string line = "  ", text;
+    std::string options;
     for (const SettingChoice& choice : row.choices) {
-        std::string option = (row.kind == SettingKind::BitSet ? "--[no-]" : "--") + std::string(choice.option);
-        if (row.kind == SettingKind::OneOf && &choice != &row.choices.front()) option = "| " + option;
-        if (line.size() > 2 && line.size() + 1 + option.size() > 79) {
-            text += line + "\n";
-            line = "  ";
-        }
-        line += (line.size() > 2 ? " " : "") + option;
+        if (!options.empty()) options += row.kind == SettingKind::OneOf ? " | " : " ";
+        options += (row.kind == SettingKind::BitSet ? "--[no-]" : "--") + std::string(choice.option);
     }
-    return text + line;
+    std::string text = "  ";
+    AppendWrapped(text, options, 2);
+    return text;
 }
 
 // A setting's default as its usage text names it.
@@ -335,7 +333,7 @@ std::string SettingsUsage()
             break;
         case SettingKind::BitSet:
         case SettingKind::OneOf:
-            text += ChoiceOptions(row) + "\n" + std::string(usageColumn, ' ');
+            text += ChoiceOptions(row) + std::string(usageColumn, ' ');
             AppendWrapped(text, words);
             break;
         }
