@@ -120,7 +120,7 @@ TEST(Resources, EachIsPinnedByADigest)
     } resources[] = {
         {RT_STRING, 1, 0x00D3C243E4C3A6DFu},    {RT_GROUP_ICON, 100, 0x8D2AFE7CBD621707u},
         {RT_ICON, 1, 0x6DEB09BA32A91A1Eu},      {RT_DIALOG, 2003, 0x4823F0C26DD463FFu},
-        {RT_VERSION, 1, 0x65295DD9E2B65529u},   {RT_MANIFEST, 1, 0x5E9B825B90703064u},
+        {RT_VERSION, 1, 0x60AE10FDBF34700Du},   {RT_MANIFEST, 1, 0x5E9B825B90703064u},
     };
     for (const auto& r : resources) {
         EXPECT_EQ(ResourceDigest(r.type, r.id), r.digest)
