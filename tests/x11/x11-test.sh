@@ -12,6 +12,7 @@
 # usage: x11-test.sh modes|plain-modes|daemon|panel|robust GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
+name=${gyrelace##*/} name=${name:0:15}  # its command name in /proc once it has started
 work=$(mktemp -d)
 chmod 755 "$work"  # the daemon and the panel run as nobody
 pids=()
@@ -51,9 +52,15 @@ start_xev() {
     xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
     xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
 }
+# Ends xev and waits until it has, so that the next case finds its own window.
+stop_xev() { kill "$xev_pid"; wait "$xev_pid" 2>/dev/null || true; }
+# True once $pid runs gyrelace itself (not the shell about to start it), or has ended.
+execed() { local comm; read -r comm <"/proc/$pid/comm" 2>/dev/null && [[ $comm == "$name" ]] || gone "$pid"; }
 # Runs `gyrelace $args` with the case's seed, its address space limited to
-# $limit KiB when that is set.
+# $limit KiB when that is set. Its stderr is a file emptied before it starts,
+# so that nothing read from it can be the previous case's.
 start_gyrelace() {
+    : >"$work/err"
     ([[ ${limit:--} == - ]] || ulimit -v "$limit"; exec "$gyrelace" $args --seed "$seed" $quick) 2>"$work/err" &
     pid=$!; pids+=($pid)
     [[ $window == own ]] && window=$(timeout 30 xdotool search --sync --name '^Gyrelace$' | head -1)
@@ -92,7 +99,7 @@ modes() {
         q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
         resize) xdotool windowsize "$window" 500 400
             size=500x400 figures=2 expect_picture ;;&
-        destroy | resize) kill "$xev_pid"; ended 0 ;;
+        destroy | resize) stop_xev; ended 0 ;;
         esac
         unset XSCREENSAVER_WINDOW; echo "ok $case"
     done <<'CASES'
@@ -147,12 +154,11 @@ panel() {
 
 # True once gyrelace runs, past the exec of the shell that starts it (which
 # would take a signal for itself), or is gone.
-execed() { local comm; read -r comm <"/proc/$pid/comm" 2>/dev/null && [[ $comm == "$name" ]] || gone "$pid"; }
 # 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
 # soon as a new shared memory segment shows, whichever comes first; none of
 # their segments may outlive them (those left are removed).
 term_while_starting() {
-    local i started=" " table base deadline left name=${gyrelace##*/}; name=${name:0:15}
+    local i started=" " table base deadline left
     for ((i = 0; i < 200; i++)); do
         read -r -d '' table </proc/sysvipc/shm || base=${#table}  # read ends at the end of the file
         start_gyrelace; started+="$pid "
@@ -168,7 +174,7 @@ term_while_starting() {
 }
 
 # True when gyrelace has written on stderr and waits, asleep.
-waiting() { [[ -s $work/err && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == S ]]; }
+waiting() { execed && [[ -s $work/err && $(cut -d' ' -f3 "/proc/$pid/stat" 2>/dev/null) == S ]]; }
 # Sets $cut to convert options keeping the top bits of each channel that a
 # screen of $1 shows; ImageMagick's 16-bit quantum holds an 8-bit v as v*257.
 cut_to() {
@@ -217,7 +223,7 @@ robust() {
             figures=${expect%@*} expect_picture
             kill -TERM "$pid"; ended 143 ;;
         esac
-        [[ $where != xev ]] || kill "$xev_pid"
+        [[ $where != xev ]] || stop_xev
         unset XSCREENSAVER_WINDOW; echo "ok $case"
     done <<'CASES'
 # case             screen            limit   window          resizes                  expect
