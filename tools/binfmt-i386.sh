@@ -5,6 +5,8 @@
 # when needed. The F flag opens the emulator now, so the entry works in any
 # mount namespace. Harmless when the entry already exists.
 # Exits 0 when 32-bit programs start; otherwise prints one line and exits 1.
+#   binfmt-i386.sh --native   only asks: exits 0 when the kernel starts
+#                             32-bit programs itself, fast, with no emulator
 set -u
 dir=/proc/sys/fs/binfmt_misc
 entry=$dir/qemu-i386
@@ -12,6 +14,11 @@ emulator=/usr/bin/qemu-i386-static
 probe=/usr/lib/wine/wine
 
 say_no() { echo "binfmt-i386: 32-bit programs cannot start here: $*"; exit 1; }
+
+if [ "${1:-}" = --native ]; then
+    [ "$(cat "$entry" 2>/dev/null | head -n 1)" != enabled ] && "$probe" --version >/dev/null 2>&1
+    exit
+fi
 
 [ -x "$probe" ] || say_no "$probe is not installed (tools/install-deps.sh installs wine32:i386)"
 # The kernel may start them itself, or an entry may already be there.

@@ -8,7 +8,8 @@
 # xscreensaver, xdotool and xev (x11-utils) to test it; libwayland-dev,
 # wayland-protocols and wayland-scanner (libwayland-bin) for the Wayland
 # client, with sway (headless), grim and wtype to test it; dpkg-dev and file
-# for CPack's Debian package; qemu-user-static and Wine's
+# for CPack's Debian package; nsis (makensis) for the Windows installer;
+# qemu-user-static and Wine's
 # 32-bit loader (wine32:i386) to run the 32-bit saver, also on a kernel that
 # cannot start 32-bit programs; Emscripten (with clang-14, lld-14, binaryen
 # and node-acorn, which its optimizer needs) for the browser page, and
@@ -25,7 +26,7 @@ packages="g++ make cmake pkg-config googletest libgtest-dev libbenchmark-dev lib
  g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
  wine wine64 xvfb xserver-xephyr xauth x11-apps imagemagick
  libx11-dev libxext-dev xscreensaver xdotool x11-utils libwayland-dev libwayland-bin wayland-protocols sway grim wtype
- dpkg-dev file qemu-user-static wine32:i386
+ dpkg-dev file nsis qemu-user-static wine32:i386
  emscripten clang-14 lld-14 binaryen node-acorn chromium chromium-headless-shell"
 
 # The page's test client, at the versions the lock file names; again only

@@ -8,7 +8,8 @@
 #                                       run it on a desktop of two monitors: an
 #                                       X server of two screens (800x600, and
 #                                       640x480 to its right) nested in this one
-# The environment gives WINEPREFIX and GYRELACE_SCR_UNIX (the saver's path).
+# The environment gives WINEPREFIX, GYRELACE_SCR_UNIX (the saver's path) and,
+# for the installer's tests, GYRELACE_SETUP_UNIX.
 set -eu
 : "${WINEPREFIX:?WINEPREFIX must name the test prefix}"
 export WINEPREFIX WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -61,8 +62,8 @@ if [ "$1" = --two-monitors ]; then
     DISPLAY=$outer
     exit $status
 fi
-if [ -n "${GYRELACE_SCR_UNIX:-}" ]; then
-    GYRELACE_SCR="Z:$(printf '%s' "$GYRELACE_SCR_UNIX" | tr / '\\')"
-    export GYRELACE_SCR
-fi
+# The saver's and the installer's paths as Windows sees them.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+[ -z "${GYRELACE_SCR_UNIX:-}" ] || export GYRELACE_SCR="$(windows_path "$GYRELACE_SCR_UNIX")"
+[ -z "${GYRELACE_SETUP_UNIX:-}" ] || export GYRELACE_SETUP="$(windows_path "$GYRELACE_SETUP_UNIX")"
 exec "$WINELOADER" "$@"
