@@ -101,6 +101,7 @@ webp_rows = [
     ("--seed 5 --size 320x240 --set shape=0x1FE --set rotation=0xE --figures 2", 25, 2 * 181 + 1, {40: 2 * 180 + 1, 1000: 2}),
     ("--seed 6 --size 320x240 --set rate=20 --set delay=3", 10, 181, {100: 180, 3000: 1}),
     ("--seed 7 --monitors 200x150+0+0,160x120+200+0 --set size=0", 50, 361, {20: 360, 1000: 1}),
+    ("--seed 1 --size 1x1", 25, 2, {7200: 1, 1000: 1}),  # nothing drawn can be seen: black, and its delay
 ]
 for args, fps, frames, durations in webp_rows:
     run(f"{args} --animate a.webp --fps {fps}")
