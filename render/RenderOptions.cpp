@@ -2,7 +2,6 @@
 #include "render/RenderOptions.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -97,24 +96,13 @@ bool EndsWith(const std::string& path, const char* ending)
     return tail == ending;
 }
 
-// Where the outputs go must not collide: two files of the same name, or two
-// streams on standard output, would interleave. The exports say what they
-// are by their names, and the pictures must fit their formats.
+// Something must be written (that two outputs do not name one file is seen
+// when they are found). The exports say what they are by their names, and
+// the pictures must fit their formats.
 bool CheckOutputs(const RenderOptions& options, std::string& error)
 {
-    const std::string* paths[] = {&options.outPath, &options.tracePath, &options.opsPath, &options.svgPath,
-                                  &options.animatePath};
-    bool any = false;
-    for (std::size_t i = 0; i < std::size(paths); ++i) {
-        any = any || !paths[i]->empty();
-        for (std::size_t j = i + 1; j < std::size(paths); ++j) {
-            if (!paths[i]->empty() && *paths[i] == *paths[j]) {
-                error = *paths[i] == "-" ? "only one output can go to standard output"
-                                         : "two outputs name the same file '" + *paths[i] + "'";
-                return false;
-            }
-        }
-    }
+    const bool any = !options.outPath.empty() || !options.tracePath.empty() || !options.opsPath.empty() ||
+                     !options.svgPath.empty() || !options.animatePath.empty();
     const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     const long long pixels = static_cast<long long>(options.width) * options.height;
     if (!any) {

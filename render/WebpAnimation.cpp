@@ -6,6 +6,8 @@
 #include <webp/mux.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "anim/DamageSurface.h"
@@ -166,7 +168,7 @@ private:
                                WebPMuxAssemble(mux_.get(), &data) == WEBP_MUX_OK;
         const bool written = assembled && std::fwrite(data.bytes, 1, data.size, file) == data.size;
         WebPDataClear(&data);
-        return written || Fail(assembled ? "cannot write the animation" : "libwebp could not assemble the animation");
+        return written || Fail(assembled ? std::strerror(errno) : "libwebp could not assemble the animation");
     }
 
     const FigureRequest& request_;

@@ -140,8 +140,6 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         {{"--set", "EndDelay", "--ops", "x"}, "NAME=VALUE"},
         {{"--set", "EndDelay=ten", "--ops", "x"}, "'ten' is no"},
         {{"--set", "EndDelay=0x100000000", "--ops", "x"}, "is no"},
-        {{"--ops", "-", "--trace", "-"}, "standard output"},
-        {{"--ops", "a", "--out", "a"}, "same file"},
         {{"--seed", "1"}, "nothing to write"},
         {{"--size", "65535x65535", "--out", "big.png"}, "too large"},
         {{"--monitors", "800x600", "--ops", "x"}, "--monitors: '800x600'"},
