@@ -120,15 +120,20 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
     return error.empty();
 }
 
+// Options that only mean something beside another.
+struct Given {
+    bool size = false, fps = false;
+};
+
 // One of the renderer's own options, the scan standing on it.
-bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeGiven)
+bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, Given& given)
 {
     const std::string& name = scan.Name();
     const std::string& value = scan.Value();
     unsigned long long number;
     std::string error;
     if (name == "size") {
-        sizeGiven = true;
+        given.size = true;
         return ParseSize(value, options.width, options.height) || scan.Refuse("is not WxH with each side 1..65535");
     }
     if (name == "monitors") return ParseMonitors(value, options, error) || scan.Fail(error);
@@ -144,6 +149,7 @@ bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeG
             return scan.Refuse("is not a frame rate of 1.." + std::to_string(maxFramesPerSecond));
         }
         options.framesPerSecond = static_cast<int>(number);
+        given.fps = true;
         return true;
     }
     if (value.empty()) return scan.Fail("--" + name + " needs a file name");
@@ -160,15 +166,19 @@ bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeG
 
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
-    bool sizeGiven = false;
+    Given given;
     CommandLineScan scan(argc, argv, renderOptions, options);
-    while (scan.Next() && TakeRenderOption(scan, options, sizeGiven)) {
+    while (scan.Next() && TakeRenderOption(scan, options, given)) {
     }
     error = scan.Error();
     if (!error.empty()) return false;
     if (options.help) return true;
-    if (sizeGiven && !options.monitors.empty()) {
+    if (given.size && !options.monitors.empty()) {
         error = "--size and --monitors cannot both be given";
+        return false;
+    }
+    if (given.fps && options.animatePath.empty()) {
+        error = "--fps is the rate of --animate, which is not given";
         return false;
     }
     return CheckOutputs(options, error);
