@@ -55,7 +55,8 @@
   function run(module) {
     const api = {};
     for (const [name, result, args] of [
-      ['reset', null, []], ['take', 'string', ['string', 'string', 'number']], ['address', 'string', ['number']],
+      ['reset', null, []], ['room', 'number', ['number']], ['take', 'number', ['number', 'number', 'number']],
+      ['address', 'string', ['number']],
       ['text', 'string', []], ['panel', 'string', []], ['start', 'number', ['number', 'number', 'number']],
       ['resize', 'number', ['number', 'number']], ['advance', 'number', ['number']],
       ['resume', 'number', ['number']], ['damage', 'number', []]]) {
@@ -70,17 +71,37 @@
     let width = 0, height = 0, pixels = 0, image = null, timer = 0, due = 0;
     let page = [], written = '';
 
+    // An item goes into the module's own memory (gyrelace_room says why);
+    // true when it was used.
+    const encoder = new TextEncoder();
+    function take(item) {
+      const name = encoder.encode(item.name), value = encoder.encode(item.value);
+      const at = api.room(name.length + value.length);
+      module.HEAPU8.set(name, at);
+      module.HEAPU8.set(value, at + name.length);
+      return api.take(name.length, value.length, item.hasValue ? 1 : 0) === 1;
+    }
+
     // The settings of the address when it names any, so that a link draws
-    // the same whatever a visitor stored; else those stored.
+    // the same whatever a visitor stored; else those kept. The kept ones are out of storage while they are read and
+    // go back as they were used: what was of no use is said once, dropped.
     function readSettings() {
       const items = itemsOf(location.hash);
       page = items.filter(pageOption);
-      const settings = items.filter((item) => !pageOption(item));
       api.reset();
       const notices = [];
-      for (const item of settings.length > 0 ? settings : itemsOf(storage())) {
-        const notice = api.take(item.name, item.value, item.hasValue ? 1 : 0);
-        if (notice !== '') notices.push(notice);
+      const read = (list, words) => list.reduce((used, item) => {
+        const taken = take(item), notice = api.text();
+        if (notice !== '') notices.push(words + notice);
+        return taken || used;
+      }, false);
+      const settings = items.filter((item) => !pageOption(item));
+      read(settings, '');
+      const kept = settings.length > 0 ? '' : storage();
+      if (kept !== '') {
+        storage('');
+        read(itemsOf(kept), 'kept ');
+        storage(api.address(0));
       }
       const wanted = (name, value) => page.some((item) => item.name === name && item.value === value);
       document.body.classList.toggle('no-ui', wanted('ui', '0'));

@@ -5,7 +5,9 @@
 //   page      a hidden page draws nothing and goes on where it was; the
 //             address goes through the panel and back; a bad address still
 //             draws and says what it ignored or changed; ui=0 hides the
-//             controls; without WebAssembly the page says so.
+//             controls; an address over kept settings draws what the
+//             README says, a long or broken one too; without WebAssembly
+//             the page says so.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 import { execFileSync } from 'node:child_process';
@@ -145,6 +147,28 @@ async function page() {
   notice === 'object-size=900 is out of range 0..500: 500 used; bogus ignored: no such setting' ||
     fail(`the bad address's notice: '${notice}'`);
   console.log('ok bad-address');
+
+  // Addresses over settings kept by Apply, each from a fresh load: an item
+  // of any length draws; a kept item of no use is said once and dropped.
+  const long = 'a'.repeat(1400000), cut = `${'a'.repeat(34)}\u2026`;
+  const applied = `seed=5&object-size=20&${quick}`, mended = `object-size=20&${quick.split('&')[0]}&${quick.split('&')[1]}`;
+  const visit = await open(browser, quick);
+  for (const [address, stored, drawn, said, left] of [
+    // address, kept before, drawn, notice, kept after
+    [`bogus=${long}&seed=6&${quick}`, applied, `seed=6&${quick}`, `bogus=${cut} ignored: no such setting`, applied],
+    ['ui=0', `bogus=${long}&${applied}`, applied, `kept bogus=${cut} ignored: no such setting`, mended],
+  ]) {
+    await visit.evaluate((value) => localStorage.setItem('gyrelace.settings', value), stored);
+    await visit.goto('about:blank');
+    await visit.goto(`file://${html}#${address}`);
+    await expectPicture(visit, drawn, 640, 480);
+    const [notice, after] = await visit.evaluate(() => [document.getElementById('notice').textContent,
+      localStorage.getItem('gyrelace.settings')]);
+    notice === said || fail(`#${address.slice(0, 50)}: the notice '${notice.slice(0, 200)}'`);
+    after === left || fail(`#${address.slice(0, 50)}: kept '${after.slice(0, 200)}'`);
+  }
+  await visit.close();
+  console.log('ok kept-settings');
   if (shots) await screenshots(browser);
   await browser.close();
 
