@@ -249,6 +249,7 @@
       } else if (!Number.isInteger(number) || number < entry.low || number > entry.high) {
         warning.textContent = entry.warning;
         warning.hidden = false;
+        entry.refused = true;
         if (entry.resetsToDefault) entry.held = entry.default;
       } else {
         entry.held = number;
@@ -263,8 +264,16 @@
     }
     // The panel's settings as the options a command line takes, read by the
     // module into the shortest address; it becomes the page's and is kept.
+    // A number refused since the last Apply keeps the panel open on its
+    // warning, as the dialog's message does; the next Apply takes the panel.
     function apply() {
       for (const entry of entries) if (entry.kind === 'number' && entry.input.value !== `${entry.held}`) checkNumber(entry);
+      const refused = entries.find((entry) => entry.refused);
+      for (const entry of entries) entry.refused = false;
+      if (refused) {
+        refused.input.focus();
+        return;
+      }
       const items = [];
       const seed = api.address(1).match(/^seed=\d+/);
       if (seed) items.push(seed[0]);

@@ -109,8 +109,9 @@ async function page() {
   await expectPicture(tab, slow, 640, 480);
   console.log('ok hidden');
 
-  // The panel shows the address, warns of a number out of range and puts
-  // it back, and writes the address again in its shortest form.
+  // The panel shows the address, warns of a number out of range, puts it
+  // back and stays open on the warning (by Enter or Apply), and writes the
+  // address again in its shortest form.
   const given = `object-size=10&square&no-circle&clockwise&seed=13&${quick}`;
   const shortest = `seed=13&object-size=10&${quick.split('&')[0]}&no-circle&square&clockwise&${quick.split('&')[1]}`;
   const panel = await open(browser, given);
@@ -120,10 +121,15 @@ async function page() {
   await panel.waitForSelector(size, { visible: true });
   const checked = () => panel.$$eval('#panel input', (inputs) => inputs.map((i) => i.type === 'number' ? i.value : i.checked));
   const shown = await checked();
-  await panel.$eval(size, (input) => { input.value = '900'; input.dispatchEvent(new Event('change')); });
-  const warning = await panel.$eval('.warning', (w) => w.hidden ? '' : w.textContent);
-  warning === 'Entry must be between 0 and 500 %' || fail(`the panel's warning: '${warning}'`);
-  JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the panel did not put the number back');
+  for (const submit of [() => panel.keyboard.press('Enter'), () => panel.click('#apply')]) {
+    await panel.$eval(size, (input) => input.select());
+    await panel.keyboard.type('900');
+    await submit();
+    const warning = await panel.$eval('.warning', (w) => w.hidden ? '' : w.textContent);
+    warning === 'Entry must be between 0 and 500 %' || fail(`the panel's warning: '${warning}'`);
+    (await panel.$eval('#panel', (form) => !form.hidden)) || fail('a refused number closed the panel');
+    JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the panel did not put the number back');
+  }
   await panel.click('#apply');
   await panel.waitForFunction((want) => location.hash === want, limit, `#${shortest}`)
     .catch(() => fail(`the panel wrote ${panel.url()}, not #${shortest}`));
