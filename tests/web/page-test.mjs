@@ -155,21 +155,25 @@ async function page() {
   console.log('ok bad-address');
 
   // Addresses over settings kept by Apply, each from a fresh load: an item
-  // of any length draws; a kept item of no use is said once and dropped.
+  // of any length draws; a kept item of no use is said once and dropped;
+  // the notice stays within the page.
   const long = 'a'.repeat(1400000), cut = `${'a'.repeat(34)}\u2026`;
   const applied = `seed=5&object-size=20&${quick}`, mended = `object-size=20&${quick.split('&')[0]}&${quick.split('&')[1]}`;
+  const unknown = [...Array(200).keys()].map((n) => `x${n}`), ignored = (item) => `${item} ignored: no such setting`;
   const visit = await open(browser, quick);
   for (const [address, stored, drawn, said, left] of [
     // address, kept before, drawn, notice, kept after
-    [`bogus=${long}&seed=6&${quick}`, applied, `seed=6&${quick}`, `bogus=${cut} ignored: no such setting`, applied],
-    ['ui=0', `bogus=${long}&${applied}`, applied, `kept bogus=${cut} ignored: no such setting`, mended],
+    [`bogus=${long}&seed=6&${quick}`, applied, `seed=6&${quick}`, ignored(`bogus=${cut}`), applied],
+    ['ui=0', `bogus=${long}&${applied}`, applied, `kept ${ignored(`bogus=${cut}`)}`, mended],
+    [`${unknown.join('&')}&seed=6&${quick}`, applied, `seed=6&${quick}`, unknown.map(ignored).join('; '), applied],
   ]) {
     await visit.evaluate((value) => localStorage.setItem('gyrelace.settings', value), stored);
     await visit.goto('about:blank');
     await visit.goto(`file://${html}#${address}`);
     await expectPicture(visit, drawn, 640, 480);
-    const [notice, after] = await visit.evaluate(() => [document.getElementById('notice').textContent,
-      localStorage.getItem('gyrelace.settings')]);
+    const [notice, after, box] = await visit.evaluate(() => [document.getElementById('notice').textContent,
+      localStorage.getItem('gyrelace.settings'), document.getElementById('notice').getBoundingClientRect().toJSON()]);
+    box.right <= 640 && box.bottom <= 480 || fail(`#${address.slice(0, 50)}: the notice reaches ${box.right},${box.bottom}`);
     notice === said || fail(`#${address.slice(0, 50)}: the notice '${notice.slice(0, 200)}'`);
     after === left || fail(`#${address.slice(0, 50)}: kept '${after.slice(0, 200)}'`);
   }
