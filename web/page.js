@@ -82,9 +82,11 @@
       return api.take(name.length, value.length, item.hasValue ? 1 : 0) === 1;
     }
 
-    // The settings of the address when it names any, so that a link draws
-    // the same whatever a visitor stored; else those kept. The kept ones are out of storage while they are read and
-    // go back as they were used: what was of no use is said once, dropped.
+    // The settings of the address when it names a seed or a setting it can
+    // use, so that a link draws the same whatever a visitor stored; else
+    // those kept, and what the address ignored is said. The kept ones are
+    // out of storage while they are read and go back as they were used:
+    // what was of no use is said once, and dropped.
     function readSettings() {
       const items = itemsOf(location.hash);
       page = items.filter(pageOption);
@@ -95,9 +97,7 @@
         if (notice !== '') notices.push(words + notice);
         return taken || used;
       }, false);
-      const settings = items.filter((item) => !pageOption(item));
-      read(settings, '');
-      const kept = settings.length > 0 ? '' : storage();
+      const kept = read(items.filter((item) => !pageOption(item)), '') ? '' : storage();
       if (kept !== '') {
         storage('');
         read(itemsOf(kept), 'kept ');

@@ -155,7 +155,8 @@ async function page() {
   console.log('ok bad-address');
 
   // Addresses over settings kept by Apply, each from a fresh load: an item
-  // of any length draws; a kept item of no use is said once and dropped;
+  // of any length draws; one that names no usable seed or setting leaves
+  // the kept ones in force; a kept item of no use is said once and dropped;
   // the notice stays within the page.
   const long = 'a'.repeat(1400000), cut = `${'a'.repeat(34)}\u2026`;
   const applied = `seed=5&object-size=20&${quick}`, mended = `object-size=20&${quick.split('&')[0]}&${quick.split('&')[1]}`;
@@ -166,6 +167,9 @@ async function page() {
     [`bogus=${long}&seed=6&${quick}`, applied, `seed=6&${quick}`, ignored(`bogus=${cut}`), applied],
     ['ui=0', `bogus=${long}&${applied}`, applied, `kept ${ignored(`bogus=${cut}`)}`, mended],
     [`${unknown.join('&')}&seed=6&${quick}`, applied, `seed=6&${quick}`, unknown.map(ignored).join('; '), applied],
+    ['ui=0&utm_source=mail', applied, applied, ignored('utm_source=mail'), mended],
+    ['bogus', applied, applied, ignored('bogus'), mended],
+    ['ui=0&seed=abc', applied, applied, 'seed=abc ignored: not a whole number 0..4294967295', mended],
   ]) {
     await visit.evaluate((value) => localStorage.setItem('gyrelace.settings', value), stored);
     await visit.goto('about:blank');
