@@ -1,7 +1,9 @@
 // PNG output through libpng, whose errors come back by longjmp.
 #include "render/PngFile.h"
 
+#include <cerrno>
 #include <csetjmp>
+#include <cstring>
 #include <png.h>
 
 namespace {
@@ -15,12 +17,20 @@ void RecordPngError(png_structp png, png_const_charp message)
 
 void IgnorePngWarning(png_structp, png_const_charp) {}
 
+// libpng's own writer says only "Write Error": this one gives the system's reason.
+void WriteBytes(png_structp png, png_bytep bytes, png_size_t length)
+{
+    if (std::fwrite(bytes, 1, length, static_cast<std::FILE*>(png_get_io_ptr(png))) != length) {
+        png_error(png, std::strerror(errno));
+    }
+}
+
 // libpng's longjmp must not cross a frame with objects to destroy, so the
 // writing happens here with plain pointers only.
 bool WriteRows(png_structp png, png_infop info, std::FILE* file, const RasterSurface& picture)
 {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_init_io(png, file);
+    png_set_write_fn(png, file, WriteBytes, nullptr);
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.Width()), static_cast<png_uint_32>(picture.Height()), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     // On these mostly black pictures of one-pixel lines, zlib level 3 with

@@ -6,6 +6,6 @@
 
 #include "anim/RasterSurface.h"
 
-// A raster of its own (rgbxFormat). False with a reason when libpng or the
-// stream fails.
+// A raster of its own (rgbxFormat). False with the reason (libpng's, or the
+// system's when the stream fails).
 bool WritePng(std::FILE* file, const RasterSurface& picture, std::string& error);

@@ -2,7 +2,6 @@
 #include "render/RenderOptions.h"
 
 #include <algorithm>
-#include <iterator>
 #include <utility>
 
 namespace {
@@ -97,24 +96,13 @@ bool EndsWith(const std::string& path, const char* ending)
     return tail == ending;
 }
 
-// Where the outputs go must not collide: two files of the same name, or two
-// streams on standard output, would interleave. The exports say what they
-// are by their names, and the pictures must fit their formats.
+// Something must be written (that two outputs do not name one file is seen
+// when they are found). The exports say what they are by their names, and
+// the pictures must fit their formats.
 bool CheckOutputs(const RenderOptions& options, std::string& error)
 {
-    const std::string* paths[] = {&options.outPath, &options.tracePath, &options.opsPath, &options.svgPath,
-                                  &options.animatePath};
-    bool any = false;
-    for (std::size_t i = 0; i < std::size(paths); ++i) {
-        any = any || !paths[i]->empty();
-        for (std::size_t j = i + 1; j < std::size(paths); ++j) {
-            if (!paths[i]->empty() && *paths[i] == *paths[j]) {
-                error = *paths[i] == "-" ? "only one output can go to standard output"
-                                         : "two outputs name the same file '" + *paths[i] + "'";
-                return false;
-            }
-        }
-    }
+    const bool any = !options.outPath.empty() || !options.tracePath.empty() || !options.opsPath.empty() ||
+                     !options.svgPath.empty() || !options.animatePath.empty();
     const std::string size = std::to_string(options.width) + "x" + std::to_string(options.height);
     const long long pixels = static_cast<long long>(options.width) * options.height;
     if (!any) {
@@ -132,15 +120,20 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
     return error.empty();
 }
 
+// Options that only mean something beside another.
+struct Given {
+    bool size = false, fps = false;
+};
+
 // One of the renderer's own options, the scan standing on it.
-bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeGiven)
+bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, Given& given)
 {
     const std::string& name = scan.Name();
     const std::string& value = scan.Value();
     unsigned long long number;
     std::string error;
     if (name == "size") {
-        sizeGiven = true;
+        given.size = true;
         return ParseSize(value, options.width, options.height) || scan.Refuse("is not WxH with each side 1..65535");
     }
     if (name == "monitors") return ParseMonitors(value, options, error) || scan.Fail(error);
@@ -156,6 +149,7 @@ bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeG
             return scan.Refuse("is not a frame rate of 1.." + std::to_string(maxFramesPerSecond));
         }
         options.framesPerSecond = static_cast<int>(number);
+        given.fps = true;
         return true;
     }
     if (value.empty()) return scan.Fail("--" + name + " needs a file name");
@@ -172,15 +166,19 @@ bool TakeRenderOption(CommandLineScan& scan, RenderOptions& options, bool& sizeG
 
 bool ParseRenderOptions(int argc, const char* const* argv, RenderOptions& options, std::string& error)
 {
-    bool sizeGiven = false;
+    Given given;
     CommandLineScan scan(argc, argv, renderOptions, options);
-    while (scan.Next() && TakeRenderOption(scan, options, sizeGiven)) {
+    while (scan.Next() && TakeRenderOption(scan, options, given)) {
     }
     error = scan.Error();
     if (!error.empty()) return false;
     if (options.help) return true;
-    if (sizeGiven && !options.monitors.empty()) {
+    if (given.size && !options.monitors.empty()) {
         error = "--size and --monitors cannot both be given";
+        return false;
+    }
+    if (given.fps && options.animatePath.empty()) {
+        error = "--fps is the rate of --animate, which is not given";
         return false;
     }
     return CheckOutputs(options, error);

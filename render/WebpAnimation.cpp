@@ -6,11 +6,15 @@
 #include <webp/mux.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "anim/DamageSurface.h"
 
 namespace {
+
+constexpr std::uint32_t maxFrameDuration = (1u << 24) - 1;  // milliseconds
 
 struct MuxDeleter {
     void operator()(WebPMux* mux) const { WebPMuxDelete(mux); }
@@ -48,11 +52,18 @@ public:
         // from the end of the last completion delay.
         std::uint32_t now = 0, since = 0, frames = 0;
         long begun = 0;
+        bool waiting = false;
         for (;;) {
             const DesktopStep step = AdvanceDesktop(*desktop_, damage_, now);
             if (step.primaryBegun && ++begun == request_.figures) break;  // the last delay is over: it loops
             const PixelRect changed = damage_.TakeDamage();
-            if (!changed.Empty() && !(Push(now) && Encode(changed, now))) return false;
+            const bool delayBegins = step.waiting && !waiting;
+            waiting = step.waiting;
+            if (!changed.Empty() || shown_.empty()) {
+                if (!(Push(now) && Encode(changed, now))) return false;
+            } else if (delayBegins && !Push(now, true)) {  // a delay is a frame of its own, even one unchanged
+                return false;
+            }
             if (step.waiting) {
                 now += step.wakeAfter;
                 since = now, frames = 0;
@@ -73,17 +84,21 @@ private:
     }
 
     // The changed rectangle, its corner moved to even coordinates as a WebP
-    // frame's must be, encoded losslessly. After the first frame (opaque,
-    // since players may ignore the background colour), a pixel that is as it
-    // was is transparent and the frame is blended over the last: such runs
-    // cost next to nothing.
+    // frame's must be, encoded losslessly. The first frame is the whole
+    // picture, opaque, since players may ignore the background colour (and
+    // a figure too small to be seen changes nothing). After it, a pixel that
+    // is as it was is transparent and the frame is blended over the last:
+    // such runs cost next to nothing.
     bool Encode(PixelRect rect, std::uint32_t now)
     {
+        const bool first = shown_.empty();
+        if (first) {
+            rect = {0, 0, request_.width, request_.height};
+            shown_.assign(static_cast<std::size_t>(request_.width) * static_cast<std::size_t>(request_.height), 0);
+        }
         rect.left &= ~1, rect.top &= ~1;
         const int width = rect.right - rect.left, height = rect.bottom - rect.top;
         rgba_.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        const bool first = shown_.empty();
-        if (first) shown_.assign(static_cast<std::size_t>(request_.width) * static_cast<std::size_t>(request_.height), 0);
         // The raster's own pixels are red, green, blue and a spare byte in
         // memory: with that byte 0xFF they are opaque RGBA.
         const std::uint32_t opaque = rgbxFormat.redShift == 0 ? 0xFF000000u : 0xFFu;
@@ -113,22 +128,33 @@ private:
         return true;
     }
 
-    // The frame waiting for its duration goes into the animation, lasting until `now`.
-    bool Push(std::uint32_t now)
+    // The frame waiting for its duration goes into the animation, lasting
+    // until `now`; `again`: it waits once more from `now`. A frame can come
+    // again, changing nothing, so one longer than a frame can last is split.
+    bool Push(std::uint32_t now, bool again = false)
     {
         if (!pending_.held) return true;
         WebPMuxFrameInfo frame{};
         frame.bitstream = {pending_.bitstream.mem, pending_.bitstream.size};
         frame.x_offset = pending_.x;
         frame.y_offset = pending_.y;
-        frame.duration = static_cast<int>(now - pending_.start);
         frame.id = WEBP_CHUNK_ANMF;
         frame.dispose_method = WEBP_MUX_DISPOSE_NONE;
         frame.blend_method = pending_.blend ? WEBP_MUX_BLEND : WEBP_MUX_NO_BLEND;
-        const bool pushed = WebPMuxPushFrame(mux_.get(), &frame, 1) == WEBP_MUX_OK;
-        WebPMemoryWriterClear(&pending_.bitstream);
-        WebPMemoryWriterInit(&pending_.bitstream);
-        pending_.held = false;
+        bool pushed;
+        std::uint32_t left = now - pending_.start;
+        do {
+            const std::uint32_t part = std::min(left, maxFrameDuration);
+            frame.duration = static_cast<int>(part);
+            pushed = WebPMuxPushFrame(mux_.get(), &frame, 1) == WEBP_MUX_OK;
+            left -= part;
+        } while (pushed && left > 0);
+        pending_.start = now;
+        if (!again) {
+            WebPMemoryWriterClear(&pending_.bitstream);
+            WebPMemoryWriterInit(&pending_.bitstream);
+            pending_.held = false;
+        }
         return pushed || Fail("libwebp could not add a frame");
     }
 
@@ -142,7 +168,7 @@ private:
                                WebPMuxAssemble(mux_.get(), &data) == WEBP_MUX_OK;
         const bool written = assembled && std::fwrite(data.bytes, 1, data.size, file) == data.size;
         WebPDataClear(&data);
-        return written || Fail(assembled ? "cannot write the animation" : "libwebp could not assemble the animation");
+        return written || Fail(assembled ? std::strerror(errno) : "libwebp could not assemble the animation");
     }
 
     const FigureRequest& request_;

@@ -10,6 +10,6 @@
 #include "render/RecordFigures.h"
 
 // Draws the request's figures (ending as the last one's delay ends) at
-// framesPerSecond frames a second into the file. False with a reason when
-// libwebp or the stream fails.
+// framesPerSecond frames a second into the file. False with the reason
+// (libwebp's, or the system's when the stream fails).
 bool WriteWebpAnimation(const FigureRequest& request, int framesPerSecond, std::FILE* file, std::string& error);

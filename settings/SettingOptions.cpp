@@ -52,7 +52,7 @@ bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::
 {
     const auto equals = assignment.find('=');
     if (equals == std::string::npos) {
-        error = "--set: '" + assignment + "' is not NAME=VALUE";
+        error = "--set: '" + Abridged(assignment) + "' is not NAME=VALUE";
         return false;
     }
     const std::string name = assignment.substr(0, equals);
@@ -61,11 +61,11 @@ bool ApplySetOption(const std::string& assignment, StoredNumbers& numbers, std::
     if (!FindValueName(name, value)) {
         std::string names;
         for (const SettingRow& row : settingsTable) names += (names.empty() ? "" : ", ") + std::string(row.name);
-        error = "--set: unknown value name '" + name + "' (" + names + ")";
+        error = "--set: unknown value name '" + Abridged(name) + "' (" + names + ")";
         return false;
     }
     if (!ParseStoredNumber(number, numbers[static_cast<std::size_t>(value)])) {
-        error = "--set: " + name + " value '" + number + "' is no unsigned 32-bit number";
+        error = "--set: " + name + " value '" + Abridged(number) + "' is no unsigned 32-bit number";
         return false;
     }
     return true;
@@ -186,6 +186,16 @@ bool MendOutOfRange(const SettingRow& row, std::uint32_t& stored)
 
 }  // namespace
 
+std::string Abridged(const std::string& text)
+{
+    std::size_t end = 0;
+    for (int characters = 0; end < text.size() && characters < abridgedLength; ++characters) {
+        do ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80);
+    }
+    return end == text.size() ? text : text.substr(0, end) + "\u2026";
+}
+
 bool ParseWholeNumber(const std::string& text, unsigned long long limit, bool allowHex, unsigned long long& value)
 {
     const bool hex = allowHex && text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -236,7 +246,7 @@ bool ApplySettingOption(const std::string& name, const std::string& argument, St
     if (name == "set") return ApplySetOption(argument, numbers, error);
     const FoundOption found = FindOption(name);
     if (found.row == nullptr) {
-        error = "unknown option '--" + name + "'";
+        error = "unknown option '--" + Abridged(name) + "'";
         return false;
     }
     const SettingRow& row = *found.row;
@@ -245,7 +255,7 @@ bool ApplySettingOption(const std::string& name, const std::string& argument, St
     switch (row.kind) {
     case SettingKind::Number:
         if (!ParseWholeNumber(argument, row.high, false, number) || number < row.low) {
-            error = "--" + name + ": '" + argument + "' is not a whole number of " + std::to_string(row.low) + ".." +
+            error = "--" + name + ": '" + Abridged(argument) + "' is not a whole number of " + std::to_string(row.low) + ".." +
                     std::to_string(row.high);
             return false;
         }
@@ -267,7 +277,7 @@ bool ApplySettingOption(const std::string& name, const std::string& argument, St
 LenientOutcome ApplySettingOptionLeniently(const std::string& name, const std::string& argument, bool hasArgument,
                                            StoredNumbers& numbers, std::string& notice)
 {
-    const std::string given = hasArgument ? name + "=" + argument : name;
+    const std::string given = Abridged(hasArgument ? name + "=" + argument : name);
     const SettingOptionKind kind = FindSettingOption(name);
     const FoundOption found = FindOption(name);
     std::string why;

@@ -11,6 +11,12 @@
 
 #include "settings/SaverSettings.h"
 
+// Text someone gave, as a message quotes it: beyond its first
+// abridgedLength characters (UTF-8), an ellipsis, so that a value of a
+// million characters makes a line of a message and not a screenful.
+inline constexpr int abridgedLength = 40;
+std::string Abridged(const std::string& text);
+
 // A whole number of decimal digits (or, with hex allowed, hexadecimal digits
 // after 0x) no greater than limit. No sign, no blanks.
 bool ParseWholeNumber(const std::string& text, unsigned long long limit, bool allowHex, unsigned long long& value);

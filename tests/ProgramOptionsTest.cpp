@@ -113,7 +113,7 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
         EXPECT_EQ(d.windowId, c.windowId);
     }
     WaylandOptions w;
-    ASSERT_TRUE(Parse({"--saver", "--output", "DP-1", "-output=HDMI-A-1", "--background", "--saver"}, w, error));
+    ASSERT_TRUE(Parse({"--saver", "--output", "DP-1", "-output=HDMI-A-1", "--saver"}, w, error));
     EXPECT_TRUE(w.role == SurfaceRole::Saver && w.outputs == std::vector<std::string>({"DP-1", "HDMI-A-1"}));
     DisplayOptions d;
     ASSERT_TRUE(Parse({"--seed", "7", "-h", "--no-such-option"}, d, error));
@@ -140,8 +140,7 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         {{"--set", "EndDelay", "--ops", "x"}, "NAME=VALUE"},
         {{"--set", "EndDelay=ten", "--ops", "x"}, "'ten' is no"},
         {{"--set", "EndDelay=0x100000000", "--ops", "x"}, "is no"},
-        {{"--ops", "-", "--trace", "-"}, "standard output"},
-        {{"--ops", "a", "--out", "a"}, "same file"},
+        {{"--fps", "10", "--out", "a.png"}, "--fps is the rate of --animate"},
         {{"--seed", "1"}, "nothing to write"},
         {{"--size", "65535x65535", "--out", "big.png"}, "too large"},
         {{"--monitors", "800x600", "--ops", "x"}, "--monitors: '800x600'"},
@@ -157,6 +156,7 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         {{"gyrelace", "--square=1"}, "--square takes no value"},
         {{"gyrelace-wayland", "--output="}, "--output: '' is no output name"},
         {{"gyrelace-wayland", "--saver=1"}, "--saver takes no value"},
+        {{"gyrelace-wayland", "--background", "--saver"}, "cannot both be given"},
     };
     for (const Case& c : cases) {
         RenderOptions render;

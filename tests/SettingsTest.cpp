@@ -109,6 +109,12 @@ TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
         std::uint32_t stored;
         const char* notice;  // "": taken as given
     };
+    // A notice quotes a long value's first 40 characters, whole ones.
+    std::string accents;
+    for (int i = 0; i < 700000; ++i) accents += "\u00e9";
+    const std::string longAccents = "bogus=" + accents.substr(0, 68) + "\u2026 ignored: no such setting";
+    const std::string a(1400000, 'a');
+    const std::string longSet = "set=" + a.substr(0, 36) + "\u2026 ignored: '" + a.substr(0, 40) + "\u2026' is not NAME=VALUE";
     const Case cases[] = {
         {"object-size", "29", StoredValue::RadiusFactor, 29, ""},
         {"object-size", "900", StoredValue::RadiusFactor, 500, "object-size=900 is out of range 0..500: 500 used"},
@@ -124,6 +130,8 @@ TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
         {"square", "0", StoredValue::ObjectShape, ShapeCircle, "square=0 ignored: takes no value"},
         {"squares", nullptr, StoredValue::ObjectShape, ShapeCircle, "squares ignored: no such setting"},
         {"set", "shape", StoredValue::ObjectShape, ShapeCircle, "set=shape ignored: 'shape' is not NAME=VALUE"},
+        {"bogus", accents.c_str(), StoredValue::ObjectShape, ShapeCircle, longAccents.c_str()},
+        {"set", a.c_str(), StoredValue::ObjectShape, ShapeCircle, longSet.c_str()},
     };
     for (const Case& c : cases) {
         StoredNumbers numbers = StoredNumbersOf(SaverSettings{});

@@ -29,6 +29,7 @@ WaitResult DisplayWait::Once(int timeout)
     pollfd waits[2] = {{wl_display_get_fd(display_), POLLIN, 0}, {signals_, POLLIN, 0}};
     if (wl_display_flush(display_) < 0) {
         if (errno != EAGAIN) {
+            lostErrno_ = errno;
             wl_display_cancel_read(display_);
             return WaitResult::Lost;
         }
@@ -55,7 +56,7 @@ WaitResult DisplayWait::Roundtrip()
 
 std::string DisplayWait::LostReason() const
 {
-    const int error = wl_display_get_error(display_);
+    const int error = wl_display_get_error(display_) != 0 ? wl_display_get_error(display_) : lostErrno_;
     if (error != EPROTO) return std::string("the connection to the compositor was lost: ") + std::strerror(error);
     const wl_interface* interface = nullptr;
     std::uint32_t id = 0;

@@ -30,4 +30,5 @@ public:
 private:
     wl_display* display_;
     int signals_;
+    int lostErrno_ = 0;  // why sending failed: libwayland keeps no error of its own for a broken pipe
 };

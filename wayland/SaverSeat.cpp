@@ -26,6 +26,8 @@ constexpr wl_pointer_listener pointerListener = {
     [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},                             // axis_value120
 };
 
+constexpr zwp_relative_pointer_v1_listener relativePointerListener = {SaverSeat::OnRelativeMotion};
+
 constexpr wl_keyboard_listener keyboardListener = {
     SaverSeat::OnKeymap,
     [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {},  // enter: keys held already do not count
@@ -62,8 +64,10 @@ void Follow(Device& device, bool present, wl_seat* seat, Raw* (*get)(wl_seat*),
 
 }  // namespace
 
-SaverSeat::SaverSeat(wl_seat* seat, std::uint32_t global, bool& ended)
-    : seat_(seat, EndSince<wl_seat, wl_seat_release, WL_SEAT_RELEASE_SINCE_VERSION>), global_(global), ended_(ended)
+SaverSeat::SaverSeat(wl_seat* seat, std::uint32_t global, const Proxy<zwp_relative_pointer_manager_v1>& relative,
+                     bool& ended)
+    : seat_(seat, EndSince<wl_seat, wl_seat_release, WL_SEAT_RELEASE_SINCE_VERSION>), global_(global),
+      relative_(relative), ended_(ended)
 {
     wl_seat_add_listener(seat, &seatListener, this);
 }
@@ -71,8 +75,14 @@ SaverSeat::SaverSeat(wl_seat* seat, std::uint32_t global, bool& ended)
 void SaverSeat::OnCapabilities(void* data, wl_seat* seat, std::uint32_t capabilities)
 {
     SaverSeat& self = Of(data);
-    Follow(self.pointer_, (capabilities & WL_SEAT_CAPABILITY_POINTER) != 0, seat, wl_seat_get_pointer,
-           wl_pointer_add_listener, pointerListener, data);
+    const bool pointer = (capabilities & WL_SEAT_CAPABILITY_POINTER) != 0;
+    if (!pointer) self.relativePointer_.reset();
+    Follow(self.pointer_, pointer, seat, wl_seat_get_pointer, wl_pointer_add_listener, pointerListener, data);
+    if (pointer && self.relative_ != nullptr && self.relativePointer_ == nullptr) {
+        self.relativePointer_.reset(zwp_relative_pointer_manager_v1_get_relative_pointer(self.relative_.get(),
+                                                                                         self.pointer_.get()));
+        zwp_relative_pointer_v1_add_listener(self.relativePointer_.get(), &relativePointerListener, data);
+    }
     Follow(self.keyboard_, (capabilities & WL_SEAT_CAPABILITY_KEYBOARD) != 0, seat, wl_seat_get_keyboard,
            wl_keyboard_add_listener, keyboardListener, data);
     Follow(self.touch_, (capabilities & WL_SEAT_CAPABILITY_TOUCH) != 0, seat, wl_seat_get_touch,
@@ -93,8 +103,19 @@ void SaverSeat::OnEnter(void* data, wl_pointer* pointer, std::uint32_t serial, w
 
 void SaverSeat::OnMotion(void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) { Of(data).Travel(x, y); }
 
+void SaverSeat::OnRelativeMotion(void* data, zwp_relative_pointer_v1*, std::uint32_t, std::uint32_t, wl_fixed_t dx,
+                                 wl_fixed_t dy, wl_fixed_t, wl_fixed_t)
+{
+    SaverSeat& self = Of(data);
+    self.relativeX_ += dx, self.relativeY_ += dy;
+    if (PointerTravelEnds(wl_fixed_to_int(self.relativeX_), wl_fixed_to_int(self.relativeY_))) self.ended_ = true;
+}
+
+// Where the pointer is, in a surface's coordinates: the travel, unless the
+// relative pointer counts it.
 void SaverSeat::Travel(wl_fixed_t x, wl_fixed_t y)
 {
+    if (relativePointer_ != nullptr) return;
     const long long layoutX = originX_ + wl_fixed_to_int(x), layoutY = originY_ + wl_fixed_to_int(y);
     if (!anchored_) {
         anchored_ = true;

@@ -72,9 +72,13 @@ void WaylandClient::Bind(std::uint32_t name, const std::string& interface, std::
         auto* output = BindGlobal<wl_output>(registry, name, wl_output_interface, std::min(version, 4u));
         outputs_.push_back(std::make_unique<Output>(output, name));
         if (globalsKnown_) outputs_.back()->Describe(display_, outputManager_.get());
+    } else if (interface == zwp_relative_pointer_manager_v1_interface.name && options_.role == SurfaceRole::Saver &&
+               relativePointers_ == nullptr) {
+        relativePointers_.reset(BindGlobal<zwp_relative_pointer_manager_v1>(
+            registry, name, zwp_relative_pointer_manager_v1_interface, 1));
     } else if (interface == wl_seat_interface.name && options_.role == SurfaceRole::Saver) {
         auto* seat = BindGlobal<wl_seat>(registry, name, wl_seat_interface, std::min(version, 5u));
-        seats_.push_back(std::make_unique<SaverSeat>(seat, name, ended_));
+        seats_.push_back(std::make_unique<SaverSeat>(seat, name, relativePointers_, ended_));
     }
 }
 

@@ -11,13 +11,16 @@ constexpr OwnOption waylandOptions[] = {{"background", false}, {"saver", false},
 bool ParseWaylandOptions(int argc, const char* const* argv, WaylandOptions& options, std::string& error)
 {
     CommandLineScan scan(argc, argv, waylandOptions, options);
+    bool roleGiven = false;
     while (scan.Next()) {
         if (scan.Name() == "output") {
             if (scan.Value().empty()) scan.Refuse("is no output name");
             options.outputs.push_back(scan.Value());
-        } else {
-            options.role = scan.Name() == "saver" ? SurfaceRole::Saver : SurfaceRole::Wallpaper;
+            continue;
         }
+        const SurfaceRole role = scan.Name() == "saver" ? SurfaceRole::Saver : SurfaceRole::Wallpaper;
+        if (roleGiven && role != options.role) scan.Fail("--background and --saver cannot both be given");
+        options.role = role, roleGiven = true;
     }
     error = scan.Error();
     return error.empty();

@@ -1,9 +1,11 @@
 // The functions the page calls: its one set of settings and its one
 // picture live here, since the page reaches the module only through plain
-// exported functions. Text goes in as C strings and comes out as C strings
-// that stay valid until the next call.
+// exported functions. Text goes in as bytes the page writes into room the
+// module gives, and comes out as C strings that stay valid until the next
+// call.
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -15,7 +17,8 @@ namespace {
 struct Page {
     PageSettings settings;
     PagePicture picture;
-    std::string text;  // the last text handed out
+    std::string given;  // the room for text coming in
+    std::string text;   // the last text handed out
     int damage[4] = {};
 };
 
@@ -45,12 +48,28 @@ extern "C" {
 // The defaults and no seed, before an address is read.
 EMSCRIPTEN_KEEPALIVE void gyrelace_reset() { ThePage().settings.Reset(); }
 
-// One item of an address; "" when it was taken as given, else its notice.
-EMSCRIPTEN_KEEPALIVE const char* gyrelace_take(const char* name, const char* value, int hasValue)
+// Room for `bytes` bytes of UTF-8 that the page writes for the next call.
+// Text is not passed as cwrap's strings: those are copied onto the
+// module's stack, four bytes a character, and a long address overran it.
+EMSCRIPTEN_KEEPALIVE char* gyrelace_room(int bytes)
 {
+    ThePage().given.assign(static_cast<std::size_t>(std::max(bytes, 0)), '\0');
+    return ThePage().given.data();
+}
+
+// One item of an address: its name the room's first nameBytes bytes, its
+// value the valueBytes after them. 1 when it was used (perhaps mended), 0
+// when ignored; the text handed out is "" or its notice.
+EMSCRIPTEN_KEEPALIVE int gyrelace_take(int nameBytes, int valueBytes, int hasValue)
+{
+    Page& page = ThePage();
+    const std::size_t nameEnd = std::min(static_cast<std::size_t>(std::max(nameBytes, 0)), page.given.size());
+    const std::size_t valueEnd = std::min(nameEnd + static_cast<std::size_t>(std::max(valueBytes, 0)), page.given.size());
     std::string notice;
-    ThePage().settings.Take(name, value, hasValue != 0, notice);
-    return HandOut(notice);
+    const LenientOutcome outcome = page.settings.Take(page.given.substr(0, nameEnd),
+                                                      page.given.substr(nameEnd, valueEnd - nameEnd), hasValue != 0, notice);
+    HandOut(notice);
+    return outcome == LenientOutcome::Ignored ? 0 : 1;
 }
 
 // The shortest address that gives the settings, with the seed if one was

@@ -19,19 +19,20 @@ void PageSettings::Reset()
     seed_ = 0;
 }
 
-bool PageSettings::Take(const std::string& name, const std::string& value, bool hasValue, std::string& notice)
+LenientOutcome PageSettings::Take(const std::string& name, const std::string& value, bool hasValue,
+                                  std::string& notice)
 {
     if (name == "seed") {
         unsigned long long seed;
         if (!ParseWholeNumber(value, 0xFFFFFFFFull, false, seed)) {
-            notice = (hasValue ? "seed=" + value : name) + " ignored: not a whole number 0..4294967295";
-            return false;
+            notice = Abridged(hasValue ? "seed=" + value : name) + " ignored: not a whole number 0..4294967295";
+            return LenientOutcome::Ignored;
         }
         seed_ = static_cast<std::uint32_t>(seed);
         seedGiven_ = true;
-        return true;
+        return LenientOutcome::Taken;
     }
-    return ApplySettingOptionLeniently(name, value, hasValue, numbers_, notice) == LenientOutcome::Taken;
+    return ApplySettingOptionLeniently(name, value, hasValue, numbers_, notice);
 }
 
 std::uint32_t PageSettings::Stored(StoredValue value) const

@@ -17,9 +17,8 @@ public:
 
     // One item: "seed" or a setting option ("object-size", "square",
     // "no-circle", "set" ...), with its value when one was written after
-    // '='. False when the item was ignored or its value mended; `notice`
-    // then says so in one line.
-    bool Take(const std::string& name, const std::string& value, bool hasValue, std::string& notice);
+    // '='. Unless Taken, `notice` says in one line what became of it.
+    LenientOutcome Take(const std::string& name, const std::string& value, bool hasValue, std::string& notice);
 
     // The settings as the items left them, checked as a load checks them.
     SaverSettings Settings() const;

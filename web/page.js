@@ -55,7 +55,8 @@
   function run(module) {
     const api = {};
     for (const [name, result, args] of [
-      ['reset', null, []], ['take', 'string', ['string', 'string', 'number']], ['address', 'string', ['number']],
+      ['reset', null, []], ['room', 'number', ['number']], ['take', 'number', ['number', 'number', 'number']],
+      ['address', 'string', ['number']],
       ['text', 'string', []], ['panel', 'string', []], ['start', 'number', ['number', 'number', 'number']],
       ['resize', 'number', ['number', 'number']], ['advance', 'number', ['number']],
       ['resume', 'number', ['number']], ['damage', 'number', []]]) {
@@ -70,17 +71,37 @@
     let width = 0, height = 0, pixels = 0, image = null, timer = 0, due = 0;
     let page = [], written = '';
 
-    // The settings of the address when it names any, so that a link draws
-    // the same whatever a visitor stored; else those stored.
+    // An item goes into the module's own memory (gyrelace_room says why);
+    // true when it was used.
+    const encoder = new TextEncoder();
+    function take(item) {
+      const name = encoder.encode(item.name), value = encoder.encode(item.value);
+      const at = api.room(name.length + value.length);
+      module.HEAPU8.set(name, at);
+      module.HEAPU8.set(value, at + name.length);
+      return api.take(name.length, value.length, item.hasValue ? 1 : 0) === 1;
+    }
+
+    // The settings of the address when it names a seed or a setting it can
+    // use, so that a link draws the same whatever a visitor stored; else
+    // those kept, and what the address ignored is said. The kept ones are
+    // out of storage while they are read and go back as they were used:
+    // what was of no use is said once, and dropped.
     function readSettings() {
       const items = itemsOf(location.hash);
       page = items.filter(pageOption);
-      const settings = items.filter((item) => !pageOption(item));
       api.reset();
       const notices = [];
-      for (const item of settings.length > 0 ? settings : itemsOf(storage())) {
-        const notice = api.take(item.name, item.value, item.hasValue ? 1 : 0);
-        if (notice !== '') notices.push(notice);
+      const read = (list, words) => list.reduce((used, item) => {
+        const taken = take(item), notice = api.text();
+        if (notice !== '') notices.push(words + notice);
+        return taken || used;
+      }, false);
+      const kept = read(items.filter((item) => !pageOption(item)), '') ? '' : storage();
+      if (kept !== '') {
+        storage('');
+        read(itemsOf(kept), 'kept ');
+        storage(api.address(0));
       }
       const wanted = (name, value) => page.some((item) => item.name === name && item.value === value);
       document.body.classList.toggle('no-ui', wanted('ui', '0'));
@@ -228,6 +249,7 @@
       } else if (!Number.isInteger(number) || number < entry.low || number > entry.high) {
         warning.textContent = entry.warning;
         warning.hidden = false;
+        entry.refused = true;
         if (entry.resetsToDefault) entry.held = entry.default;
       } else {
         entry.held = number;
@@ -242,8 +264,16 @@
     }
     // The panel's settings as the options a command line takes, read by the
     // module into the shortest address; it becomes the page's and is kept.
+    // A number refused since the last Apply keeps the panel open on its
+    // warning, as the dialog's message does; the next Apply takes the panel.
     function apply() {
       for (const entry of entries) if (entry.kind === 'number' && entry.input.value !== `${entry.held}`) checkNumber(entry);
+      const refused = entries.find((entry) => entry.refused);
+      for (const entry of entries) entry.refused = false;
+      if (refused) {
+        refused.input.focus();
+        return;
+      }
       const items = [];
       const seed = api.address(1).match(/^seed=\d+/);
       if (seed) items.push(seed[0]);

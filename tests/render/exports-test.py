@@ -5,17 +5,21 @@
 # monitor) and, rasterized by rsvg-convert, light what the PNG lights; each
 # --animate decoded by Pillow must have the frames and durations the rate
 # and the delay call for, the frame before each delay being --out's picture
-# exactly; and bad exports end with 2 and leave no file behind.
+# exactly; bad exports end with 2 and leave no file behind; devices, FIFOs
+# and links are written through, and a signal leaves nothing half-written.
 # usage: exports-test.py GYRELACE-RENDER
-import os, re, subprocess, sys, tempfile
+import os, re, signal, stat, subprocess, sys, tempfile, time
 from lxml import etree
 from PIL import Image, ImageChops, ImageFilter
 
 render = sys.argv[1]
 work = tempfile.mkdtemp()
 
+# "ARGS >FILE" sends standard output to FILE.
 def run(args, status=0):
-    done = subprocess.run([render] + args.split(), capture_output=True, text=True, cwd=work)
+    args, _, to = args.partition(" >")
+    out = open(os.path.join(work, to), "wb") if to else subprocess.PIPE
+    done = subprocess.run([render] + args.split(), stdout=out, stderr=subprocess.PIPE, text=True, cwd=work)
     assert done.returncode == status, f"{args}: status {done.returncode}, {done.stderr}"
     return done.stderr
 
@@ -101,6 +105,7 @@ webp_rows = [
     ("--seed 5 --size 320x240 --set shape=0x1FE --set rotation=0xE --figures 2", 25, 2 * 181 + 1, {40: 2 * 180 + 1, 1000: 2}),
     ("--seed 6 --size 320x240 --set rate=20 --set delay=3", 10, 181, {100: 180, 3000: 1}),
     ("--seed 7 --monitors 200x150+0+0,160x120+200+0 --set size=0", 50, 361, {20: 360, 1000: 1}),
+    ("--seed 1 --size 1x1", 25, 2, {7200: 1, 1000: 1}),  # nothing drawn can be seen: black, and its delay
 ]
 for args, fps, frames, durations in webp_rows:
     run(f"{args} --animate a.webp --fps {fps}")
@@ -118,14 +123,61 @@ for args, fps, frames, durations in webp_rows:
     assert (animation.n_frames, counted) == (frames, durations), f"{args}: {animation.n_frames} frames, durations {counted}"
     print("ok animate", args)
 
-# Bad exports: one line naming the problem, status 2, nothing left behind.
+# Bad exports: one line naming the problem, status 2 (1 when writing
+# fails), nothing left behind. full.* are copies of /dev/full.
 os.mkdir(os.path.join(work, "taken.svg"))
+os.symlink("a.svg", os.path.join(work, "link.svg"))
+for name in ("full.png", "full.webp"):
+    os.mknod(os.path.join(work, name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
 for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
                            ("--animate a.webp --fps 0", "frame rate", 2), ("--animate a.webp --fps 101", "frame rate", 2),
                            ("--animate a.webp --size 20000x10", "WebP", 2), ("--svg no/such/a.svg", "cannot write", 2),
-                           ("--svg taken.svg", "cannot write", 1)]:
+                           ("--svg taken.svg", "'taken.svg': Is a directory", 2),
+                           ("--ops - --trace -", "only one output can go to standard output", 2),
+                           ("--out same.png --trace ./same.png", "two outputs name the same file", 2),
+                           ("--svg link.svg --ops a.svg", "two outputs name the same file", 2),
+                           ("--out full.png", "cannot write 'full.png': No space left on device", 1),
+                           ("--animate full.webp", "cannot write 'full.webp': No space left on device", 1),
+                           ("--out - --size 640x480 >full.png", "standard output: No space left on device", 1)]:
     before = sorted(os.listdir(work))
     said = run(f"--seed 1 {args}", status)
     assert says in said and said.count("\n") == 1, f"{args}: {said}"
     assert sorted(os.listdir(work)) == before, f"{args}: left {set(os.listdir(work)) - set(before)}"
 print("ok refusals")
+
+# A device, a FIFO and standard output (here by a link to it) are written
+# straight through and stay what they were; a link to a file is followed and
+# the file written whole, the link kept. No part file is left anywhere.
+at = lambda name: os.path.join(work, name)
+os.mkfifo(at("fifo.ops"))
+os.mknod(at("null.png"), 0o600 | stat.S_IFCHR, os.makedev(1, 3))
+os.mkdir(at("sub"))
+open(at("sub/real.svg"), "w").write("old")
+os.symlink("sub/real.svg", at("real.svg"))
+os.symlink("/proc/self/fd/1", at("stdout.csv"))
+run("--seed 3 --ops a.ops --svg a.svg --trace a.csv")
+before = sorted(os.listdir(work))
+reader = subprocess.Popen(["cat", "fifo.ops"], stdout=subprocess.PIPE, cwd=work)
+traced = subprocess.run([render] + "--seed 3 --ops fifo.ops --out null.png --svg real.svg --trace stdout.csv".split(),
+                        capture_output=True, check=True, cwd=work).stdout
+assert reader.communicate(timeout=30)[0] == open(at("a.ops"), "rb").read() and traced == open(at("a.csv"), "rb").read()
+assert open(at("sub/real.svg")).read() == open(at("a.svg")).read() and os.readlink(at("real.svg")) == "sub/real.svg"
+assert stat.S_ISFIFO(os.stat(at("fifo.ops")).st_mode) and stat.S_ISCHR(os.stat(at("null.png")).st_mode)
+assert sorted(os.listdir(work)) == before and os.listdir(at("sub")) == ["real.svg"], os.listdir(work)
+print("ok devices and links")
+
+# A signal at work removes the part files, keeps the file that was there
+# and ends the run by that signal; a part name a crashed run left (with the
+# same process number) is no obstacle.
+open(at("k.png"), "w").write("kept")
+before = sorted(os.listdir(work))
+for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+    long = "--seed 1 --size 3840x2160 --figures 1000 --fps 100 --animate k.webp --svg k.svg --out k.png --trace k.csv"
+    job = subprocess.Popen([render] + long.split(), cwd=work, preexec_fn=lambda: signal.signal(sig, signal.SIG_DFL))
+    while job.poll() is None and len(os.listdir(work)) < len(before) + 4:
+        time.sleep(0.01)  # until its four part files are made
+    job.send_signal(sig)
+    assert job.wait() == -sig, f"{sig!r}: status {job.returncode}"
+    assert sorted(os.listdir(work)) == before and open(at("k.png")).read() == "kept", f"{sig!r}: {os.listdir(work)}"
+subprocess.run(["sh", "-c", f'touch k.csv.part-$$ && exec "{render}" --seed 1 --trace k.csv'], check=True, cwd=work)
+print("ok signals")

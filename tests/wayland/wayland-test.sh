@@ -10,11 +10,14 @@
 #   add:NAME     an output comes (create_output): it shows the next place's figure
 #   scale:NAME@S the output's scale changes, its pixels not: it keeps its picture
 #   close:NAME   the nested sway's output goes away (its window is closed)
-#   move:N       the pointer moves N pixels to the right
+#   move:N       the pointer moves N pixels to the right (a device's motion)
+#   warp         sway puts the pointer at the layout's top left corner itself
+#   mode:NAME@M  the output's mode becomes M (WxH), which moves the pointer too
 #   key, button  a key typed (wtype), a button pressed
 #   term, int    SIGTERM, SIGINT
 #   lost         the compositor dies
-# and it must end with status 0 and nothing on stderr (lost: 1 and one line),
+# and it must end with status 0 and nothing on stderr (lost: 1 and one line
+# with the system's reason),
 # leaving none of its shared memory mapped in the compositor.
 # usage: wayland-test.sh GYRELACE_WAYLAND GYRELACE_RENDER HOLD_POINTER
 set -euo pipefail
@@ -43,10 +46,13 @@ expect_figure() {
         fail "$1 does not show place $at_place's figure$(gone "$pid" && echo ": it ended")"
     placed[$1]=$at_place
 }
-# The seat gets a pointer and a keyboard before the saver starts.
+# The seat gets a pointer (moved by lines written to fd 3) and a keyboard
+# before the saver starts.
 hold_input() {
     local -n env=$at
-    "${env[@]}" "$hold" >"$work/held" & pids+=($!)
+    rm -f "$work/pointer" && mkfifo "$work/pointer"
+    "${env[@]}" "$hold" <"$work/pointer" >"$work/held" & pids+=($!)
+    exec 3>"$work/pointer"
     "${env[@]}" wtype -s 600000 -k a & pids+=($!)
     wait_for 30 eval '"${env[@]}" swaymsg -t get_seats | grep -q "\"capabilities\": 3"' || fail "no pointer and keyboard"
     "${env[@]}" swaymsg seat - cursor set 100 100 >/dev/null  # from the layout's top left corner
@@ -65,7 +71,7 @@ outputs_config() {
 
 while read -r case outputs mode seed settings steps; do
     [[ $case == \#* ]] && continue
-    settings=${settings//,/ } settings=${settings#-} place=0 at=outer pids=() && declare -A placed=()
+    settings=${settings//,/ } settings=${settings#-} place=0 moves=0 at=outer pids=() && declare -A placed=()
     fresh_home
     named=" ${outputs//,/ } ${steps//[:,]/ } " count=$(grep -o @ <<<"$outputs" | grep -c . || :)
     [[ $outputs == WL-* ]] && named+=" HEADLESS-1@1 " count=1  # the nested sway's windows are on it
@@ -86,7 +92,10 @@ while read -r case outputs mode seed settings steps; do
         scale:*) output=${step#scale:} && "${env[@]}" swaymsg output "${output%@*}" scale "${output#*@}" >/dev/null
             expect_figure "${output%@*}" "${placed[${output%@*}]}" ;;
         close:*) "${outer[@]}" swaymsg "[title=\"wlroots - ${step#close:}\"] kill" >/dev/null ;;
-        move:*) "${env[@]}" swaymsg seat - cursor move "${step#move:}" 0 >/dev/null ;;
+        move:*) echo "${step#move:} 0" >&3 && moves=$((moves + 1))
+            wait_for 30 eval '(($(grep -c moved "$work/held") == moves))' || fail "the pointer did not move" ;;
+        warp) "${env[@]}" swaymsg seat - cursor set 0 0 >/dev/null ;;
+        mode:*) output=${step#mode:} && "${env[@]}" swaymsg output "${output%@*}" mode "${output#*@}" >/dev/null ;;
         key) "${env[@]}" wtype a ;;
         button) "${env[@]}" swaymsg seat - cursor press button1 >/dev/null ;;
         term | int) kill -"${step^^}" "$pid" ;;
@@ -97,8 +106,9 @@ while read -r case outputs mode seed settings steps; do
     status=0 && wait "$pid" || status=$?
     expected=0 && [[ $step == lost ]] && expected=1
     ((status == expected)) || fail "ended with status $status, not $expected: $(cat "$work/err")"
-    [[ $(grep -c '' "$work/err") == "$expected" ]] || fail "stderr: $(cat "$work/err")"
+    [[ $(grep -c '' "$work/err") == "$expected" ]] && ! grep -q ': Success$' "$work/err" || fail "stderr: $(cat "$work/err")"
     [[ $step == lost ]] || wait_for 30 unmapped "$compositor" || fail "its shared memory is still mapped in sway"
+    exec 3>&-
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || :; wait "$pid" 2>/dev/null || :; done
     unset -n env compositor
     echo "ok $case"
@@ -108,7 +118,7 @@ wallpaper       HEADLESS-1@1               background  13    --set,ZoomOption=0x
 two-outputs     HEADLESS-2@2,HEADLESS-1@1  background  21    --square,--no-circle,--clockwise,--colour-low    add:HEADLESS-3@1,scale:HEADLESS-1@2,int
 nested          WL-1,WL-2                  background  5     --diamond,--no-circle,--object-size,20           close:WL-1,add:WL-3,term
 saver-key       HEADLESS-2@2,HEADLESS-1@1  saver       9     --object-size,0,--connect-dots                   key
-saver-travel    HEADLESS-1@1               saver       4     --star8,--zoom-high,--anticlockwise              move:4,add:HEADLESS-2@2,move:1
+saver-travel    HEADLESS-1@1               saver       4     --star8,--zoom-high,--anticlockwise              move:4,warp,mode:HEADLESS-1@1x1,add:HEADLESS-2@2,move:1
 saver-button    HEADLESS-1@2               saver       7     --star6,--zoom-2-phase,--object-size,20          button
 saver-term      HEADLESS-1@1               saver       3     -                                                term
 sway-gone       HEADLESS-1@1               background  11    -                                                lost

@@ -5,7 +5,9 @@
 //   page      a hidden page draws nothing and goes on where it was; the
 //             address goes through the panel and back; a bad address still
 //             draws and says what it ignored or changed; ui=0 hides the
-//             controls; without WebAssembly the page says so.
+//             controls; an address over kept settings draws what the
+//             README says, a long or broken one too; without WebAssembly
+//             the page says so.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 import { execFileSync } from 'node:child_process';
@@ -107,8 +109,9 @@ async function page() {
   await expectPicture(tab, slow, 640, 480);
   console.log('ok hidden');
 
-  // The panel shows the address, warns of a number out of range and puts
-  // it back, and writes the address again in its shortest form.
+  // The panel shows the address, warns of a number out of range, puts it
+  // back and stays open on the warning (by Enter or Apply), and writes the
+  // address again in its shortest form.
   const given = `object-size=10&square&no-circle&clockwise&seed=13&${quick}`;
   const shortest = `seed=13&object-size=10&${quick.split('&')[0]}&no-circle&square&clockwise&${quick.split('&')[1]}`;
   const panel = await open(browser, given);
@@ -118,10 +121,15 @@ async function page() {
   await panel.waitForSelector(size, { visible: true });
   const checked = () => panel.$$eval('#panel input', (inputs) => inputs.map((i) => i.type === 'number' ? i.value : i.checked));
   const shown = await checked();
-  await panel.$eval(size, (input) => { input.value = '900'; input.dispatchEvent(new Event('change')); });
-  const warning = await panel.$eval('.warning', (w) => w.hidden ? '' : w.textContent);
-  warning === 'Entry must be between 0 and 500 %' || fail(`the panel's warning: '${warning}'`);
-  JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the panel did not put the number back');
+  for (const submit of [() => panel.keyboard.press('Enter'), () => panel.click('#apply')]) {
+    await panel.$eval(size, (input) => input.select());
+    await panel.keyboard.type('900');
+    await submit();
+    const warning = await panel.$eval('.warning', (w) => w.hidden ? '' : w.textContent);
+    warning === 'Entry must be between 0 and 500 %' || fail(`the panel's warning: '${warning}'`);
+    (await panel.$eval('#panel', (form) => !form.hidden)) || fail('a refused number closed the panel');
+    JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the panel did not put the number back');
+  }
   await panel.click('#apply');
   await panel.waitForFunction((want) => location.hash === want, limit, `#${shortest}`)
     .catch(() => fail(`the panel wrote ${panel.url()}, not #${shortest}`));
@@ -145,6 +153,36 @@ async function page() {
   notice === 'object-size=900 is out of range 0..500: 500 used; bogus ignored: no such setting' ||
     fail(`the bad address's notice: '${notice}'`);
   console.log('ok bad-address');
+
+  // Addresses over settings kept by Apply, each from a fresh load: an item
+  // of any length draws; one that names no usable seed or setting leaves
+  // the kept ones in force; a kept item of no use is said once and dropped;
+  // the notice stays within the page.
+  const long = 'a'.repeat(1400000), cut = `${'a'.repeat(34)}\u2026`;
+  const applied = `seed=5&object-size=20&${quick}`, mended = `object-size=20&${quick.split('&')[0]}&${quick.split('&')[1]}`;
+  const unknown = [...Array(200).keys()].map((n) => `x${n}`), ignored = (item) => `${item} ignored: no such setting`;
+  const visit = await open(browser, quick);
+  for (const [address, stored, drawn, said, left] of [
+    // address, kept before, drawn, notice, kept after
+    [`bogus=${long}&seed=6&${quick}`, applied, `seed=6&${quick}`, ignored(`bogus=${cut}`), applied],
+    ['ui=0', `bogus=${long}&${applied}`, applied, `kept ${ignored(`bogus=${cut}`)}`, mended],
+    [`${unknown.join('&')}&seed=6&${quick}`, applied, `seed=6&${quick}`, unknown.map(ignored).join('; '), applied],
+    ['ui=0&utm_source=mail', applied, applied, ignored('utm_source=mail'), mended],
+    ['bogus', applied, applied, ignored('bogus'), mended],
+    ['ui=0&seed=abc', applied, applied, 'seed=abc ignored: not a whole number 0..4294967295', mended],
+  ]) {
+    await visit.evaluate((value) => localStorage.setItem('gyrelace.settings', value), stored);
+    await visit.goto('about:blank');
+    await visit.goto(`file://${html}#${address}`);
+    await expectPicture(visit, drawn, 640, 480);
+    const [notice, after, box] = await visit.evaluate(() => [document.getElementById('notice').textContent,
+      localStorage.getItem('gyrelace.settings'), document.getElementById('notice').getBoundingClientRect().toJSON()]);
+    box.right <= 640 && box.bottom <= 480 || fail(`#${address.slice(0, 50)}: the notice reaches ${box.right},${box.bottom}`);
+    notice === said || fail(`#${address.slice(0, 50)}: the notice '${notice.slice(0, 200)}'`);
+    after === left || fail(`#${address.slice(0, 50)}: kept '${after.slice(0, 200)}'`);
+  }
+  await visit.close();
+  console.log('ok kept-settings');
   if (shots) await screenshots(browser);
   await browser.close();
 
