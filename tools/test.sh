@@ -40,6 +40,10 @@ build mingw-x86_64
 background=""
 i686_log=build/mingw-i686/wine32-test.log installer_log=build/mingw-x86_64/installer-test.log
 if tools/binfmt-i386.sh; then
+    # Where qemu-user emulates them, a 3 GiB address space of its own (instead
+    # of it reserving and tracking 4 GiB) makes each start about a quarter
+    # faster; a kernel that starts 32-bit programs itself never reads it.
+    export QEMU_RESERVED_VA=0xc0000000
     i686_skip='^$'
     tools/binfmt-i386.sh --native || i686_skip='Switches|Window'
     echo "== test mingw-i686 (static checks, known answers, the saver under 32-bit Wine) and the installer, in the background: $i686_log, $installer_log"
