@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/OffsetSurface.h"
 
 // Monitors beyond this many are covered by the window but stay black.

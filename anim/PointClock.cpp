@@ -3,20 +3,15 @@
 
 #include <algorithm>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "common/Ticks.h"
 
 namespace {
 
 constexpr std::uint32_t burstMilliseconds = 100;
 
-// Milliseconds until the delay ends; 0 once it is over. The difference is
-// read as signed so that the clock's wrap does no harm.
-std::uint32_t DelayLeft(const PointClock& clock, std::uint32_t now)
-{
-    const auto left = static_cast<std::int32_t>(clock.delayEndTick - now);
-    return left > 0 ? static_cast<std::uint32_t>(left) : 0;
-}
+// Milliseconds until the delay ends; 0 once it is over.
+std::uint32_t DelayLeft(const PointClock& clock, std::uint32_t now) { return MillisecondsUntil(clock.delayEndTick, now); }
 
 void BeginAfterDelay(Animation& animation, DrawingSurface& surface, ClockStep& step)
 {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/RecordingSurface.h"
 #include "render/RenderRun.h"
 

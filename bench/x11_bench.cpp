@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/DamageSurface.h"
 #include "x11/Blitter.h"
 

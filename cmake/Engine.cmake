@@ -1,12 +1,13 @@
 # The portable engine: figures, stamps, settings and the random generator.
 # It never includes windows.h and draws only through DrawingSurface.
 add_library(gyrelace_engine STATIC
-  anim/AnimationDriver.cpp
+  anim/Animation.cpp
   anim/Curves.cpp
   anim/DesktopLayout.cpp
   anim/FigureChoices.cpp
   anim/OffsetSurface.cpp
   anim/PointClock.cpp
+  anim/Resizing.cpp
   anim/TrigTables.cpp
   settings/CommandLineScan.cpp
   settings/SettingOptions.cpp

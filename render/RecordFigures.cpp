@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/DesktopLayout.h"
 #include "anim/RecordingSurface.h"
 #include "render/SvgSurface.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/FigureChoices.h"
 #include "anim/RecordingSurface.h"
 

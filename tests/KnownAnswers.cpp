@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/Curves.h"
 #include "anim/FigureChoices.h"
 #include "anim/RecordingSurface.h"

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/RecordingSurface.h"
 
 namespace {
@@ -108,6 +108,88 @@ TEST(PointClock, AfterAHoldTheNextPointIsOneIntervalAway)
     EXPECT_EQ(ResumeAnimation(*animation, 9000), 20u);  // a password dialog held it for 9 s
     EXPECT_EQ(AdvanceAnimation(*animation, surface, 9020).pointsDrawn, 1);
     EXPECT_EQ(AdvanceAnimation(*animation, surface, 9040).pointsDrawn, 1);
+}
+
+
+// The log of the figure an animation draws next, drawn to its end.
+std::string NextFigure(Animation& animation)
+{
+    RecordingSurface surface;
+    while (!DrawNextPoint(animation, surface).figureComplete) {}
+    BeginNextFigure(animation);
+    return surface.log;
+}
+
+// The renderer's figure n (from 1) of seed 42 at a size.
+std::string RendererFigure(int n, int width, int height)
+{
+    auto animation = Started(0);
+    ResizeAnimation(*animation, width, height);
+    for (int i = 1; i < n; ++i) NextFigure(*animation);
+    return NextFigure(*animation);
+}
+
+// Whatever ran before, a start gives the seed's first figure; a new size
+// begins the renderer's next one at that size (the first again if no point
+// was drawn).
+TEST(PointClock, StartsAndNewSizesKeepTheSeedsSequence)
+{
+    const struct {
+        const char* what;
+        int pointsFirst;  // drawn before the change
+        bool restart;     // a start, else a new size of 500x400
+        int figure;       // the renderer's figure that follows
+    } cases[] = {
+        {"a start mid-trace", 361 + 200, true, 1},
+        {"a start after many figures", 361 * 3, true, 1},
+        {"a size before the first point", 0, false, 1},
+        {"a size after it", 1, false, 2},
+        {"a size mid-way through the second", 361 + 10, false, 3},
+    };
+    for (const auto& c : cases) {
+        auto animation = Started(0);
+        RecordingSurface surface;
+        for (int i = 0; i < c.pointsFirst; ++i) {
+            if (DrawNextPoint(*animation, surface).figureComplete) BeginNextFigure(*animation);
+        }
+        SaverSettings settings;
+        settings.timerInterval = 1;
+        settings.endDelay = 0;
+        const int width = c.restart ? 320 : 500, height = c.restart ? 200 : 400;
+        if (c.restart) {
+            StartAnimation(*animation, settings, 42);
+        } else {
+            EXPECT_EQ(RestartAtSize(*animation, width, height), 1u) << c.what;
+        }
+        EXPECT_EQ(NextFigure(*animation), RendererFigure(c.figure, width, height)) << c.what;
+    }
+}
+
+// The first size is taken at once; a drag's sizes, 10 ms apart over 150 ms,
+// are taken once, the last of them, 200 ms after it; coming back to the size
+// drawn keeps the picture.
+TEST(PointClock, ABurstOfSizesIsTakenOnceSettled)
+{
+    Animation animation;
+    int width = 0, height = 0;
+    OfferSize(animation, 640, 480, 1000);
+    ASSERT_TRUE(TakeSize(animation, 1000, width, height));
+    EXPECT_EQ(SizeWait(animation, 1000), noWake);
+    std::vector<std::uint32_t> taken;
+    for (std::uint32_t t = 1000; t <= 1600; t += 10) {
+        if (t <= 1150) OfferSize(animation, 600 + static_cast<int>(t - 1000) / 10, 400, t);
+        if (TakeSize(animation, t, width, height)) taken.push_back(t);
+    }
+    EXPECT_EQ(taken, std::vector<std::uint32_t>{1350});
+    EXPECT_EQ(width, 615);
+    OfferSize(animation, 700, 400, 2000);
+    EXPECT_EQ(SizeWait(animation, 2050), 150u);
+    OfferSize(animation, 615, 400, 2100);
+    EXPECT_FALSE(TakeSize(animation, 5000, width, height)) << "back at the size drawn";
+    EXPECT_EQ(SizeProblem(7680 * 4, 4320), "");
+    EXPECT_NE(SizeProblem(65536, 1), "");
+    EXPECT_NE(SizeProblem(40000, 40000), "");
+    EXPECT_NE(SizeProblem(0, 10), "");
 }
 
 }  // namespace

@@ -5,16 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/SteadyTicks.h"
+#include "common/Ticks.h"
 #include "wayland/Say.h"
 
 namespace {
 
 constexpr zwlr_layer_surface_v1_listener layerListener = {LayerPicture::OnConfigure, LayerPicture::OnClosed};
 constexpr wl_callback_listener frameListener = {LayerPicture::OnFrame};
-
-// The engine's largest window side.
-constexpr unsigned long long largestSide = 65535;
 
 // The surface hides everything below it, so the compositor may skip
 // drawing that (and stop showing what lies below, such as a wallpaper under
@@ -41,7 +38,6 @@ LayerPicture::LayerPicture(const SurfaceMaker& maker, wl_output* output, const s
     StartAnimation(*animation_, maker.settings, seed);
     wl_surface* surface = surface_.get();
     wl_surface_set_user_data(surface, const_cast<MonitorArea*>(place));
-    wl_surface_set_buffer_scale(surface, scale);
     const bool saver = maker.role == SurfaceRole::Saver;
     SetRegions(maker.compositor, surface, saver);
     layer_.reset(zwlr_layer_shell_v1_get_layer_surface(
@@ -77,43 +73,40 @@ void LayerPicture::Rescale(int scale)
 {
     if (scale == scale_) return;
     scale_ = scale;
-    wl_surface_set_buffer_scale(surface_.get(), scale);
     resized_ = true;
 }
 
-// The configured size at the output's scale, once the events that changed
-// either are all in. A compositor sends an output's new scale, the surface's
-// new size and the output's done event in one burst, in no set order; taken
-// after it, a new scale of the same device pixels keeps its picture and any
-// other change starts one new figure. True when a new size was committed: a
-// black picture and, after the first, a new figure. A size that cannot be
-// drawn is said in one line and gets no more drawing.
-bool LayerPicture::Resize()
+// The scale goes to the compositor with a buffer drawn for it, or with the
+// one shown when that has the same device pixels.
+void LayerPicture::SetBufferScale()
 {
-    const unsigned long long deviceWidth = 1ULL * logicalWidth_ * static_cast<unsigned>(scale_);
-    const unsigned long long deviceHeight = 1ULL * logicalHeight_ * static_cast<unsigned>(scale_);
-    if (damage_ != nullptr && deviceWidth == static_cast<unsigned>(width_) &&
-        deviceHeight == static_cast<unsigned>(height_)) {
-        return false;
-    }
-    damage_.reset();
-    buffers_.reset();  // the old ones first: a new size needs only one pair at a time
-    if (deviceWidth == 0 || deviceHeight == 0 || deviceWidth > largestSide || deviceHeight > largestSide) {
-        Say("output " + name_ + ": " + std::to_string(deviceWidth) + "x" + std::to_string(deviceHeight) +
-            " pixels cannot be drawn (each side must be 1 to 65535); it shows no figures");
-        return false;
-    }
-    if (!Rebuild(static_cast<int>(deviceWidth), static_cast<int>(deviceHeight))) return false;
-    if (sized_) BeginNextFigure(*animation_);
-    sized_ = true;
-    Commit(PixelRect{0, 0, width_, height_});
-    return true;
+    if (bufferScale_ == scale_) return;
+    bufferScale_ = scale_;
+    wl_surface_set_buffer_scale(surface_.get(), scale_);
 }
 
-bool LayerPicture::Rebuild(int width, int height)
+// The configured size at the output's scale, offered once the events that
+// changed either are all in: a compositor sends an output's new scale, the
+// surface's new size and the output's done event in one burst, in no set
+// order. A new scale of the same device pixels keeps the picture.
+void LayerPicture::OfferDeviceSize(std::uint32_t now)
 {
-    std::string error;
-    buffers_ = ShmBuffers::Create(maker_.shm, width, height, error);
+    const long long width = 1LL * logicalWidth_ * scale_, height = 1LL * logicalHeight_ * scale_;
+    // Beyond what an int holds, the size cannot be drawn anyway.
+    OfferSize(*animation_, static_cast<int>(std::min(width, largestSide + 1)),
+              static_cast<int>(std::min(height, largestSide + 1)), now);
+}
+
+// A black picture at the size taken, committed, with the figures restarted
+// at it; a size that cannot be drawn is said in one line and gets no more
+// drawing.
+bool LayerPicture::Rebuild(int width, int height, std::uint32_t now)
+{
+    damage_.reset();
+    buffers_.reset();  // the old ones first: a new size needs only one pair at a time
+    due_ = now + RestartAtSize(*animation_, width, height);
+    std::string error = SizeProblem(width, height);
+    if (error.empty()) buffers_ = ShmBuffers::Create(maker_.shm, width, height, error);
     if (buffers_ == nullptr) {
         Say("output " + name_ + ": " + error + "; it shows no figures");
         return false;
@@ -121,25 +114,31 @@ bool LayerPicture::Rebuild(int width, int height)
     width_ = width, height_ = height;
     buffers_->TakeFree();
     damage_ = std::make_unique<DamageSurface>(buffers_->Raster());
-    ResizeAnimation(*animation_, width, height);
-    due_ = SteadyTicks() + animation_->settings.timerInterval;
+    SetBufferScale();
+    Commit(PixelRect{0, 0, width_, height_});
     return true;
 }
 
 int LayerPicture::WaitFrom(std::uint32_t now) const
 {
     if (ResizeDue()) return 0;
-    if (!Drawable()) return -1;
-    return std::max(static_cast<std::int32_t>(due_ - now), 0);
+    std::uint32_t wait = SizeWait(*animation_, now);
+    if (Drawable()) wait = std::min(wait, MillisecondsUntil(due_, now));
+    return wait == noWake ? -1 : static_cast<int>(wait);
 }
 
 void LayerPicture::Wake(std::uint32_t now)
 {
-    if (ResizeDue()) {
+    const bool acknowledged = ResizeDue();
+    if (acknowledged) {
         resized_ = false;
-        if (!Resize()) wl_surface_commit(surface_.get());  // the acknowledged configure, or the new scale
+        OfferDeviceSize(now);
+        if (SizeWait(*animation_, now) == noWake) SetBufferScale();  // the same device pixels
     }
-    if (!Drawable() || static_cast<std::int32_t>(due_ - now) > 0) return;
+    int width = 0, height = 0;
+    const bool rebuilt = TakeSize(*animation_, now, width, height) && Rebuild(width, height, now);
+    if (acknowledged && !rebuilt) wl_surface_commit(surface_.get());  // the configure, perhaps a new scale
+    if (rebuilt || !Drawable() || MillisecondsUntil(due_, now) > 0) return;
     buffers_->TakeFree();
     due_ = now + AdvanceAnimation(*animation_, *damage_, now).wakeAfter;
     const PixelRect changed = damage_->TakeDamage();

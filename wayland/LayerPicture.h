@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/DamageSurface.h"
 #include "anim/OffsetSurface.h"
 #include "layer-shell-client.h"
@@ -42,14 +42,14 @@ public:
 
     // The compositor will not show the surface again.
     bool Closed() const { return closed_; }
-    // The output's scale changed: taken at the next wake-up, with the size
+    // The output's scale changed: offered at the next wake-up, with the size
     // the compositor configures with it.
     void Rescale(int scale);
     // Milliseconds until drawing is due; -1 while only an event (a configure,
     // a frame shown, a buffer released) can make it possible.
     int WaitFrom(std::uint32_t now) const;
-    // Takes a new size or scale; draws the points due and commits what they
-    // changed.
+    // Offers a new size or scale, takes one that has settled; draws the
+    // points due and commits what they changed.
     void Wake(std::uint32_t now);
 
     // The compositor's events.
@@ -59,15 +59,17 @@ public:
     static void OnFrame(void* data, wl_callback*, std::uint32_t);
 
 private:
-    bool Resize();
-    bool Rebuild(int width, int height);
+    void OfferDeviceSize(std::uint32_t now);
+    void SetBufferScale();
+    bool Rebuild(int width, int height, std::uint32_t now);
     bool ResizeDue() const { return resized_ && configured_; }
     bool Drawable() const { return damage_ != nullptr && frame_ == nullptr && !closed_ && buffers_->HasFree(); }
     void Commit(PixelRect damage);
 
     const SurfaceMaker& maker_;
     std::string name_;
-    int scale_;
+    int scale_;            // the output's
+    int bufferScale_ = 1;  // the surface's, as last set
     std::unique_ptr<Animation> animation_;
     // The buffers and the damage noted in front of their raster, which goes first.
     std::unique_ptr<ShmBuffers> buffers_;
@@ -78,7 +80,6 @@ private:
     std::uint32_t logicalWidth_ = 0, logicalHeight_ = 0;  // the last size configured
     int width_ = 0, height_ = 0;                          // the buffers' device pixels
     std::uint32_t due_ = 0;                               // when the point clock wants the next wake-up
-    bool sized_ = false;                                  // a figure was begun at a size
     bool configured_ = false;                             // a size came
     bool resized_ = false;                                // a configure or a scale waits for the wake-up
     bool closed_ = false;

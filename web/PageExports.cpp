@@ -6,6 +6,7 @@
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,7 @@ struct Page {
     std::string given;  // the room for text coming in
     std::string text;   // the last text handed out
     int damage[4] = {};
+    std::uint32_t shown[4] = {};  // the picture as gyrelace_picture gives it
 };
 
 Page& ThePage()
@@ -32,13 +34,6 @@ const char* HandOut(std::string text)
 {
     ThePage().text = std::move(text);
     return ThePage().text.c_str();
-}
-
-// The address of the pixels, or 0 with the reason in the text handed out.
-std::uint8_t* Shown(bool made, std::string& error)
-{
-    HandOut(made ? std::string() : error);
-    return made ? ThePage().picture.Pixels() : nullptr;
 }
 
 }  // namespace
@@ -79,31 +74,47 @@ EMSCRIPTEN_KEEPALIVE const char* gyrelace_address(int withSeed)
     return HandOut(ThePage().settings.Address(withSeed != 0));
 }
 
-// The last text handed out: why the last start or resize made no picture.
+// The last text handed out.
 EMSCRIPTEN_KEEPALIVE const char* gyrelace_text() { return ThePage().text.c_str(); }
 
 EMSCRIPTEN_KEEPALIVE const char* gyrelace_panel() { return HandOut(PanelDescription(ThePage().settings)); }
 
 // A new figure sequence at width x height device pixels, seeded by the
-// address's seed or else by clockSeed. The pixels' address, or 0 with the
-// reason in the text handed out.
-EMSCRIPTEN_KEEPALIVE std::uint8_t* gyrelace_start(std::uint32_t clockSeed, int width, int height)
+// address's seed or else by clockSeed, from its first figure whatever ran.
+EMSCRIPTEN_KEEPALIVE void gyrelace_start(std::uint32_t clockSeed, int width, int height, std::uint32_t now)
 {
     Page& page = ThePage();
     const std::uint32_t seed = page.settings.SeedGiven() ? page.settings.Seed() : clockSeed;
-    std::string error;
-    return Shown(page.picture.Start(page.settings.Settings(), seed, width, height, error), error);
+    page.picture.Start(page.settings.Settings(), seed, width, height, now);
 }
 
-EMSCRIPTEN_KEEPALIVE std::uint8_t* gyrelace_resize(int width, int height)
+// The canvas's size now; the next gyrelace_advance says when it is taken.
+EMSCRIPTEN_KEEPALIVE void gyrelace_offer(int width, int height, std::uint32_t now)
 {
-    std::string error;
-    return Shown(ThePage().picture.Resize(width, height, error), error);
+    ThePage().picture.Offer(width, height, now);
 }
 
+// Milliseconds until the next call is useful; 0xFFFFFFFF when only a new
+// size can change anything.
 EMSCRIPTEN_KEEPALIVE std::uint32_t gyrelace_advance(std::uint32_t now) { return ThePage().picture.Advance(now); }
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t gyrelace_resume(std::uint32_t now) { return ThePage().picture.Resume(now); }
+
+// The picture: how many were made so far, the pixels' address (0 when none
+// could be made), width and height.
+EMSCRIPTEN_KEEPALIVE const std::uint32_t* gyrelace_picture()
+{
+    Page& page = ThePage();
+    const PagePicture& picture = page.picture;
+    page.shown[0] = static_cast<std::uint32_t>(picture.Made());
+    page.shown[1] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(picture.Pixels()));
+    page.shown[2] = static_cast<std::uint32_t>(picture.Width());
+    page.shown[3] = static_cast<std::uint32_t>(picture.Height());
+    return page.shown;
+}
+
+// Why the picture could not be made.
+EMSCRIPTEN_KEEPALIVE const char* gyrelace_problem() { return ThePage().picture.Error().c_str(); }
 
 // The rectangle changed since the last call: left, top, width, height.
 EMSCRIPTEN_KEEPALIVE const int* gyrelace_damage()

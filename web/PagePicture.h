@@ -7,13 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "anim/DamageSurface.h"
 #include "anim/RasterSurface.h"
-
-// The largest canvas: an 8K screen (7680x4320) fits twice over. At 4 bytes
-// a pixel that is 256 MiB of the module's memory.
-inline constexpr long long maxPagePixels = 64LL << 20;
 
 class PagePicture {
 public:
@@ -22,18 +18,25 @@ public:
     PagePicture(const PagePicture&) = delete;
     PagePicture& operator=(const PagePicture&) = delete;
 
-    // A new figure sequence at this size. False, with the page kept black
-    // and a one-line reason, when no picture of that size can be made.
-    bool Start(const SaverSettings& settings, std::uint32_t seed, int width, int height, std::string& error);
-    // A new size starts the next figure at that size, as a window's does.
-    bool Resize(int width, int height, std::string& error);
+    // A new figure sequence at this size, from its first figure, whatever
+    // ran before; its first point is due one interval after `now`. Without a
+    // picture (the page kept black), Error() says why.
+    void Start(const SaverSettings& settings, std::uint32_t seed, int width, int height, std::uint32_t now);
+    // The canvas's size now: once sizes have settled, the next figure starts
+    // at the last one, as a window's does.
+    void Offer(int width, int height, std::uint32_t now) { OfferSize(*animation_, width, height, now); }
 
-    // Draws the points due at `now` (a wrapping millisecond clock) and
-    // returns the milliseconds until the next useful wake-up, at least 1;
-    // 0 without a picture, when nothing needs waking.
+    // At any time (`now` on a wrapping millisecond clock): takes a settled
+    // size, draws the points due, and returns the milliseconds until the
+    // next useful wake-up; noWake when only a new size can change anything.
     std::uint32_t Advance(std::uint32_t now);
-    // After the page was hidden: see ResumeAnimation. 0 without a picture.
+    // After the page was hidden: see ResumeAnimation.
     std::uint32_t Resume(std::uint32_t now);
+
+    // Made again with each start and each size taken, even when no picture
+    // could be made: the page then fetches the pixels and the size again.
+    int Made() const { return made_; }
+    const std::string& Error() const { return error_; }
 
     // What changed since the last call, starting afresh; the whole picture
     // after a start or a new size.
@@ -44,13 +47,16 @@ public:
     int Height() const { return height_; }
 
 private:
-    bool Make(int width, int height, std::string& error);
+    void Make(int width, int height, std::uint32_t now);
     void Clear();
+    std::uint32_t PointWait(std::uint32_t now) const;
 
     std::unique_ptr<Animation> animation_;
     std::uint8_t* pixels_ = nullptr;
     std::unique_ptr<RasterSurface> raster_;
     std::unique_ptr<DamageSurface> surface_;
     int width_ = 0, height_ = 0;
-    bool started_ = false;
+    int made_ = 0;
+    std::string error_;
+    std::uint32_t due_ = 0;  // when the point clock wants the next wake-up
 };

@@ -57,9 +57,9 @@
     for (const [name, result, args] of [
       ['reset', null, []], ['room', 'number', ['number']], ['take', 'number', ['number', 'number', 'number']],
       ['address', 'string', ['number']],
-      ['text', 'string', []], ['panel', 'string', []], ['start', 'number', ['number', 'number', 'number']],
-      ['resize', 'number', ['number', 'number']], ['advance', 'number', ['number']],
-      ['resume', 'number', ['number']], ['damage', 'number', []]]) {
+      ['text', 'string', []], ['panel', 'string', []], ['start', null, ['number', 'number', 'number', 'number']],
+      ['offer', null, ['number', 'number', 'number']], ['advance', 'number', ['number']],
+      ['resume', 'number', ['number']], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
       api[name] = module.cwrap('gyrelace_' + name, result, args);
     }
     const now = () => Math.floor(performance.now()) >>> 0;
@@ -68,7 +68,7 @@
     // points a second a tab in headless Chromium takes 8.6 % of a core
     // instead of 12.3 % (bench/web-measure.mjs).
     const context = canvas.getContext('2d', { alpha: false, desynchronized: true });
-    let width = 0, height = 0, pixels = 0, image = null, timer = 0, due = 0;
+    let width = 0, height = 0, made = 0, pixels = 0, image = null, timer = 0;
     let page = [], written = '';
 
     // An item goes into the module's own memory (gyrelace_room says why);
@@ -112,59 +112,60 @@
     // The picture the module paints, as image data over its memory; made
     // again when the memory has grown (which replaces its buffer).
     function paint() {
-      if (!image) return;
-      if (image.data.buffer !== module.HEAPU8.buffer) {
-        image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width, height);
+      if (pixels === 0) return;
+      if (!image || image.data.buffer !== module.HEAPU8.buffer) {
+        const { width: w, height: h } = canvas;
+        image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, w * h * 4), w, h);
       }
       const at = api.damage() >> 2;
       const [x, y, w, h] = module.HEAP32.subarray(at, at + 4);
       if (w > 0 && h > 0) context.putImageData(image, 0, 0, x, y, w, h);
     }
 
-    // Waits `wait` ms for the next wake-up; 0 stops (hidden, or no picture).
+    // The module says when it next needs waking (never: 0xFFFFFFFF, until a
+    // new size); a timer that fires early only asks again.
     function schedule(wait) {
       clearTimeout(timer);
       timer = 0;
-      if (!image || document.hidden || wait === 0) return;
-      due = (now() + wait) >>> 0;
-      timer = setTimeout(wake, wait);
+      if (!document.hidden && wait >>> 0 !== 0xFFFFFFFF) timer = setTimeout(wake, wait >>> 0);
     }
     function wake() {
-      const early = (due - now()) | 0;
-      if (early > 0) {
-        timer = setTimeout(wake, early);
-        return;
-      }
       const wait = api.advance(now());
-      paint();
+      shown();
       schedule(wait);
     }
 
-    // A picture from start or resize: shown whole, or the reason why not.
-    function show(address) {
-      canvas.width = width;
-      canvas.height = height;
-      pixels = address;
-      image = null;
-      if (address === 0) {
-        say([api.text()], true);
-        schedule(0);
-        return;
+    // The module's picture after a start or a size taken: shown whole, or the
+    // reason why there is none; after that only what changed.
+    function shown() {
+      const at = api.picture() >> 2;
+      const [count, address, w, h] = module.HEAPU32.subarray(at, at + 4);
+      if (count !== made) {
+        made = count;
+        pixels = address;
+        canvas.width = w;
+        canvas.height = h;
+        image = null;
+        if (pixels === 0) say([api.problem()], true);
+        else if (lastingNotice) say([]);  // why there was no picture
       }
-      if (lastingNotice) say([]);  // why there was no picture
-      image = new ImageData(new Uint8ClampedArray(module.HEAPU8.buffer, pixels, width * height * 4), width, height);
       paint();
-      schedule(api.resume(now()));
     }
-    const start = () => show(api.start(clockSeed(), width, height));
+    function start() {
+      api.start(clockSeed(), width, height, now());
+      wake();
+    }
 
-    // The canvas in device pixels; a new size starts the next figure at it.
+    // The canvas in device pixels; once a new size has settled, the next
+    // figure starts at it.
     function sized(w, h) {
-      if (w === width && h === height || w < 1 || h < 1) return;  // a collapsed page keeps its picture
+      if (w < 1 || h < 1) return;  // a collapsed page keeps its picture
       const first = width === 0;
       width = w;
       height = h;
-      if (first) start(); else show(api.resize(width, height));
+      if (first) return start();
+      api.offer(width, height, now());
+      wake();
     }
     const observer = new ResizeObserver((entries) => {
       const entry = entries[entries.length - 1];
@@ -177,7 +178,7 @@
     // Hidden, the page draws nothing and sets no timer; shown again, it goes
     // on where it was.
     document.addEventListener('visibilitychange', () => {
-      schedule(document.hidden || !image ? 0 : api.resume(now()));
+      schedule(api.resume(now()));
       wakeLock.ask();
     });
 

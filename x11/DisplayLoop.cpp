@@ -6,6 +6,7 @@
 #include <X11/keysym.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -14,14 +15,10 @@
 #include "anim/DamageSurface.h"
 #include "anim/RasterSurface.h"
 #include "common/SteadyTicks.h"
+#include "common/Ticks.h"
 #include "x11/Blitter.h"
 
 namespace {
-
-// The largest canvas: four 8K monitors (7680x4320) side by side fit. At
-// 4 bytes a pixel (the image the raster paints; 8 where a raster of its own
-// is converted into it) that is half a GiB.
-constexpr long long maxCanvasPixels = 128LL << 20;
 
 // The window's picture: the raster, the damage noted in front of it and the
 // image that carries it to the screen, all of the window's size. Empty when
@@ -42,8 +39,9 @@ struct Canvas {
         Clear();
         const int width = attributes.width, height = attributes.height;
         const std::string size = std::to_string(width) + "x" + std::to_string(height);
-        if (static_cast<long long>(width) * height > maxCanvasPixels) {
-            error = "the window's size " + size + " is over the limit of " + std::to_string(maxCanvasPixels) + " pixels";
+        error = SizeProblem(width, height);
+        if (!error.empty()) {
+            error = "the window's size: " + error;
             return false;
         }
         try {
@@ -103,7 +101,7 @@ public:
         XGCValues values{};
         values.foreground = Blitter::BlackOn(display_, attributes);
         black_ = XCreateGC(display_, target_.window, GCForeground, &values);
-        Rebuild(attributes);
+        OfferSize(animation_, attributes.width, attributes.height, SteadyTicks());
         // The socket is read only when poll() says something came: a wake-up
         // that draws costs the poll, the put's write and the read of its
         // completion.
@@ -113,19 +111,23 @@ public:
                 XNextEvent(display_, &event);
                 if (Handle(event) == Outcome::Closed) return;
             }
-            int wait = -1;  // no canvas: only an event wakes it
+            const std::uint32_t now = SteadyTicks();
+            int width = 0, height = 0;
+            if (TakeSize(animation_, now, width, height) && !Rebuild(now)) return;
+            std::uint32_t wait = SizeWait(animation_, now);  // without a canvas only a size or an event wakes it
             if (!canvas_.Empty()) {
-                const std::uint32_t now = SteadyTicks();
-                wait = static_cast<std::int32_t>(due_ - now);
-                if (wait <= 0) {
+                if (MillisecondsUntil(due_, now) == 0) {
                     canvas_.blitter->WaitUntilRead();
                     due_ = now + AdvanceAnimation(animation_, *canvas_.surface, now).wakeAfter;
                     canvas_.Show();
                     continue;
                 }
+                wait = std::min(wait, MillisecondsUntil(due_, now));
             }
             pollfd connection{ConnectionNumber(display_), POLLIN, 0};
-            if (poll(&connection, 1, wait) > 0) XEventsQueued(display_, QueuedAfterReading);
+            if (poll(&connection, 1, wait == noWake ? -1 : static_cast<int>(wait)) > 0) {
+                XEventsQueued(display_, QueuedAfterReading);
+            }
         }
     }
 
@@ -135,12 +137,9 @@ private:
         if (!canvas_.Empty() && canvas_.blitter->Handle(event)) return Outcome::Going;
         switch (event.type) {
         case ConfigureNotify:
-            if (event.xconfigure.window != target_.window) break;
-            // A drag or a few quick resizes queue sizes that are already
-            // past: only the last one counts.
-            for (XEvent later; XCheckTypedWindowEvent(display_, target_.window, ConfigureNotify, &later);) event = later;
-            if (event.xconfigure.width != width_ || event.xconfigure.height != height_) {
-                return Resize() ? Outcome::Going : Outcome::Closed;
+            // A drag's sizes settle into one before the figures restart.
+            if (event.xconfigure.window == target_.window) {
+                OfferSize(animation_, event.xconfigure.width, event.xconfigure.height, SteadyTicks());
             }
             break;
         case Expose: {
@@ -165,32 +164,22 @@ private:
         return Outcome::Going;
     }
 
-    // A new size starts a new figure on a black raster of that size, shown;
-    // a window already back at the size it has keeps its picture.
-    bool Resize()
+    // A black canvas of the window's size, shown, with the figures restarted
+    // at it; when none can be made, the window shown black and the reason
+    // said once. False when the window is gone.
+    bool Rebuild(std::uint32_t now)
     {
         XWindowAttributes attributes;
         if (!XGetWindowAttributes(display_, target_.window, &attributes)) return false;
-        if (attributes.width == width_ && attributes.height == height_) return true;
-        if (Rebuild(attributes)) BeginNextFigure(animation_);
-        return true;
-    }
-
-    // A canvas of the window's size with the animation sized to it; when
-    // none can be made, the window shown black and the reason said once.
-    bool Rebuild(const XWindowAttributes& attributes)
-    {
-        width_ = attributes.width, height_ = attributes.height;
+        due_ = now + RestartAtSize(animation_, attributes.width, attributes.height);
         std::string error;
         if (!canvas_.Make(display_, target_.window, attributes, error)) {
             if (error != reported_) std::fprintf(stderr, "gyrelace: %s; the window stays black\n", error.c_str());
             reported_ = error;
-            Paint(PixelRect{0, 0, width_, height_});
-            return false;
+            Paint(PixelRect{0, 0, attributes.width, attributes.height});
+            return true;
         }
         reported_.clear();
-        ResizeAnimation(animation_, width_, height_);
-        due_ = SteadyTicks() + animation_.settings.timerInterval;
         return true;
     }
 
@@ -212,7 +201,6 @@ private:
     Canvas canvas_;
     GC black_ = nullptr;   // fills the window when there is no canvas
     std::string reported_;  // the last reason given for having no canvas
-    int width_ = 0, height_ = 0;
     std::uint32_t due_ = 0;  // when the point clock wants the next wake-up
 };
 

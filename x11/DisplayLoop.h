@@ -5,7 +5,7 @@
 
 #include <X11/Xlib.h>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "x11/TargetWindow.h"
 
 // Runs the started animation in the window until it closes (q, Escape or

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "x11/DisplayLoop.h"
 #include "x11/DisplayOptions.h"
 #include "x11/TargetWindow.h"

@@ -15,7 +15,7 @@
 #include <set>
 #include <vector>
 
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 #include "tests/windows/Harness.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The engine side of the saver window's creation, size and timer events.
-#include "anim/AnimationDriver.h"
+#include "anim/Animation.h"
 
 #include <algorithm>
 
@@ -37,7 +37,13 @@ void UseSettings(Animation& animation, const SaverSettings& settings)
 
 void StartAnimation(Animation& animation, const SaverSettings& settings, std::uint32_t seed)
 {
+    const FigureState& used = animation.figure;
+    const int width = used.clientWidth + 2, height = used.clientHeight + 2;
+    animation.figure = FigureState{};
+    animation.vertices = StampVertices{};
+    animation.clock = PointClock{};
     UseSettings(animation, settings);
+    ResizeAnimation(animation, width, height);
     BuildTrigTables(animation.tables);
     SeedRandom(animation.random, seed);
     InitPenColour(animation.figure, animation.random);

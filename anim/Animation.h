@@ -9,6 +9,7 @@
 #include "anim/DrawingSurface.h"
 #include "anim/FigureState.h"
 #include "anim/PointClock.h"
+#include "anim/Resizing.h"
 #include "anim/TrigTables.h"
 #include "common/Random.h"
 #include "settings/SaverSettings.h"
@@ -23,6 +24,7 @@ struct Animation {
     StampVertices vertices;
     RandomGenerator random;
     PointClock clock;
+    PictureSize size;
 };
 
 // What one step drew, for tracing.
@@ -35,9 +37,12 @@ struct PointDrawn {
     bool figureComplete = false;  // point 360 was drawn
 };
 
-// At window creation, once the settings are loaded: takes the settings,
-// builds the tables, seeds the generator, sets the starting colour and draws
-// the first pair.
+// A start, at window creation or again on a record that ran: takes the
+// settings, builds the tables, seeds the generator, sets the starting colour
+// and draws the first pair. Everything else goes back to how a new record
+// has it (the point, the figure's choices, the point clock, the completion
+// delay) except the size, so a start gives the seed's sequence from its first
+// figure whatever the record held.
 void StartAnimation(Animation& animation, const SaverSettings& settings, std::uint32_t seed);
 
 // The one place settings enter an animation: clamped here as a load would
@@ -45,7 +50,8 @@ void StartAnimation(Animation& animation, const SaverSettings& settings, std::ui
 // endless wait, no overflow, whatever a caller's record holds).
 void UseSettings(Animation& animation, const SaverSettings& settings);
 
-// The client size as the window reports it (each 0..65535).
+// The client size as the window reports it (each 0..65535). The figure
+// goes on where it was; RestartAtSize is a new size while it runs.
 void ResizeAnimation(Animation& animation, int width, int height);
 
 // The stamp radius for the current geometry: the object size (0..5) times
