@@ -5,7 +5,8 @@
 //   page      a hidden page draws nothing and goes on where it was; the
 //             address goes through the panel and back; a bad address still
 //             draws and says what it ignored or changed; ui=0 hides the
-//             controls; an address over kept settings draws what the
+//             controls; Apply and a typed address start afresh; an
+//             address over kept settings draws what the
 //             README says, a long or broken one too; without WebAssembly
 //             the page says so.
 // Every wait is for a condition, with a limit of 30 s.
@@ -141,6 +142,25 @@ async function page() {
   await panel.waitForSelector(size, { visible: true });
   JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the address read back differs in the panel');
   console.log('ok panel');
+
+  // A start while the page runs is a new start: Apply while a figure is held
+  // and an address typed while one is traced both draw the new settings'
+  // first figure at once.
+  const held = await open(browser, `seed=4711&${quick}`);
+  await expectPicture(held, `seed=4711&${quick}`, 640, 480);
+  await held.keyboard.press('s');
+  await held.waitForSelector(size, { visible: true });
+  await held.$eval(size, (input) => input.select());
+  await held.keyboard.type('20');
+  await held.click('#apply');
+  await expectPicture(held, `seed=4711&object-size=20&${quick}`, 640, 480);
+  const traced = await open(browser, 'seed=4712&points-per-second=100&completion-delay=60');
+  await traced.waitForFunction((black) => document.getElementById('figures').toDataURL() !== black, limit, black);
+  await traced.evaluate((hash) => { location.hash = hash; }, `seed=4712&object-size=20&${quick}`);
+  await expectPicture(traced, `seed=4712&object-size=20&${quick}`, 640, 480);
+  await held.close();
+  await traced.close();
+  console.log('ok restart');
 
   // A bad address draws what its mended settings give and says so; ui=0
   // hides every control.
