@@ -185,7 +185,8 @@ cut_to() {
 # Each row: gyrelace on a screen of its own (-screen 0 WxHxDEPTH and Xvfb's
 # options), under an address-space limit in KiB, in a window (root, id:ID for
 # --window-id, saver:ID for XSCREENSAVER_WINDOW, xev for another client's
-# 320x200 one) resized in turn while stopped, and what it must do. refused:
+# 320x200 one) resized in turn while stopped (or dragged: twenty sizes
+# over 0.2 s while it runs, which begin one figure), and what it must do. refused:
 # status 1 and one line on stderr naming the window; unleaked: see
 # term_while_starting; black: one line on stderr, then waiting with the
 # screen black until SIGTERM; stays: the same, the screen too large to
@@ -215,7 +216,11 @@ robust() {
             fi
             kill -TERM "$pid"; ended 143 1 ;;
         *@*) cut_to "${expect#*@}"
-            if [[ $resizes != - ]]; then
+            if [[ $resizes == drag ]]; then
+                # Twenty sizes 10 ms apart, from one xdotool, while it runs.
+                expect_picture; size=500x400
+                xdotool $(for i in $(seq 20); do echo windowsize "$window" $((320 + 9 * i)) $((200 + 10 * i)) sleep 0.01; done)
+            elif [[ $resizes != - ]]; then
                 expect_picture; kill -STOP "$pid"
                 for size in ${resizes//,/ }; do xdotool windowsize "$window" ${size/x/ }; done
                 kill -CONT "$pid"
@@ -236,6 +241,7 @@ depth-30           640x480x30        -       root            -                  
 directcolor        640x480x24,-cc,5  -       root            -                        1@888
 resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
 burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
+drag               640x480x24        -       xev             drag                     2@888
 too-large          16384x8193x16     -       root            -                        stays
 no-memory          8192x8192x24      150000  root            -                        stays
 CASES
