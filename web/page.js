@@ -317,12 +317,15 @@
       if (done) done.catch(() => say(['full screen was refused']));
     }
     canvas.addEventListener('dblclick', toggleFullScreen);
+    // Escape closes the panel from any of its controls; the letters are the
+    // fields' own while one has the focus.
     addEventListener('keydown', (event) => {
-      if (event.target instanceof HTMLInputElement || event.ctrlKey || event.altKey || event.metaKey) return;
+      if (event.ctrlKey || event.altKey || event.metaKey) return;
       const key = event.key.toLowerCase();
-      if (key === 'f') toggleFullScreen();
+      if (key === 'escape') closePanel();
+      else if (event.target instanceof HTMLInputElement) return;
+      else if (key === 'f') toggleFullScreen();
       else if (key === 's' && uiShown()) (panel.hidden ? openPanel : closePanel)();
-      else if (key === 'escape') closePanel();
     });
     // The pointer and the settings button go after a few still seconds.
     let idleTimer = 0;

@@ -141,6 +141,9 @@ async function page() {
   await panel.keyboard.press('s');
   await panel.waitForSelector(size, { visible: true });
   JSON.stringify(await checked()) === JSON.stringify(shown) || fail('the address read back differs in the panel');
+  await panel.focus('#panel input[type=checkbox]');
+  await panel.keyboard.press('Escape');
+  (await panel.$eval('#panel', (form) => form.hidden)) || fail('Escape from a check box left the panel open');
   console.log('ok panel');
 
   // A start while the page runs is a new start: Apply while a figure is held
