@@ -60,9 +60,9 @@ add_custom_target(gyrelace_panel ALL DEPENDS ${GYRELACE_PANEL})
 
 # The Wayland front end: libwayland-client, and the bindings wayland-scanner
 # writes at build time for the layer-shell protocol (described in
-# wayland/layer-shell.xml) and for xdg-output, relative-pointer and xdg-shell
-# (from Debian's wayland-protocols; xdg-shell only for the popup type
-# layer-shell names).
+# wayland/layer-shell.xml) and for xdg-output, relative-pointer, viewporter
+# and xdg-shell (from Debian's wayland-protocols; xdg-shell only for the
+# popup type layer-shell names).
 enable_language(C)
 pkg_check_modules(WAYLAND_CLIENT REQUIRED IMPORTED_TARGET GLOBAL wayland-client)
 pkg_get_variable(WAYLAND_SCANNER wayland-scanner wayland_scanner)
@@ -76,7 +76,8 @@ foreach(protocol
     layer-shell=${PROJECT_SOURCE_DIR}/wayland/layer-shell.xml
     xdg-output=${WAYLAND_PROTOCOLS}/unstable/xdg-output/xdg-output-unstable-v1.xml
     relative-pointer=${WAYLAND_PROTOCOLS}/unstable/relative-pointer/relative-pointer-unstable-v1.xml
-    xdg-shell=${WAYLAND_PROTOCOLS}/stable/xdg-shell/xdg-shell.xml)
+    xdg-shell=${WAYLAND_PROTOCOLS}/stable/xdg-shell/xdg-shell.xml
+    viewporter=${WAYLAND_PROTOCOLS}/stable/viewporter/viewporter.xml)
   string(REPLACE "=" ";" protocol ${protocol})
   list(GET protocol 0 name)
   list(GET protocol 1 xml)

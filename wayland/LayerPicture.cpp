@@ -30,13 +30,14 @@ void SetRegions(wl_compositor* compositor, wl_surface* surface, bool input)
 
 }  // namespace
 
-LayerPicture::LayerPicture(const SurfaceMaker& maker, wl_output* output, const std::string& name, int scale,
-                           const MonitorArea* place, std::uint32_t seed)
-    : maker_(maker), name_(name), scale_(scale), animation_(std::make_unique<Animation>()),
+LayerPicture::LayerPicture(const SurfaceMaker& maker, wl_output* output, const std::string& name,
+                           const OutputPixels& pixels, const MonitorArea* place, std::uint32_t seed)
+    : maker_(maker), name_(name), pixels_(pixels), animation_(std::make_unique<Animation>()),
       surface_(wl_compositor_create_surface(maker.compositor), wl_surface_destroy)
 {
     StartAnimation(*animation_, maker.settings, seed);
     wl_surface* surface = surface_.get();
+    if (maker.viewporter != nullptr) viewport_.reset(wp_viewporter_get_viewport(maker.viewporter, surface));
     wl_surface_set_user_data(surface, const_cast<MonitorArea*>(place));
     const bool saver = maker.role == SurfaceRole::Saver;
     SetRegions(maker.compositor, surface, saver);
@@ -69,10 +70,10 @@ void LayerPicture::OnClosed(void* data, zwlr_layer_surface_v1*) { static_cast<La
 
 void LayerPicture::OnFrame(void* data, wl_callback*, std::uint32_t) { static_cast<LayerPicture*>(data)->frame_.reset(); }
 
-void LayerPicture::Rescale(int scale)
+void LayerPicture::Reshape(const OutputPixels& pixels)
 {
-    if (scale == scale_) return;
-    scale_ = scale;
+    if (pixels == pixels_) return;
+    pixels_ = pixels;
     resized_ = true;
 }
 
@@ -80,9 +81,12 @@ void LayerPicture::Rescale(int scale)
 // one shown when that has the same device pixels.
 void LayerPicture::SetBufferScale()
 {
-    if (bufferScale_ == scale_) return;
-    bufferScale_ = scale_;
-    wl_surface_set_buffer_scale(surface_.get(), scale_);
+    if (bufferScale_ != scale_) wl_surface_set_buffer_scale(surface_.get(), scale_);
+    if (viewport_ != nullptr && bufferViewed_ != viewed_) {
+        const int width = viewed_ ? static_cast<int>(logicalWidth_) : -1;
+        wp_viewport_set_destination(viewport_.get(), width, viewed_ ? static_cast<int>(logicalHeight_) : -1);
+    }
+    bufferScale_ = scale_, bufferViewed_ = viewed_;
 }
 
 // The configured size at the output's scale, offered once the events that
@@ -91,10 +95,35 @@ void LayerPicture::SetBufferScale()
 // order. A new scale of the same device pixels keeps the picture.
 void LayerPicture::OfferDeviceSize(std::uint32_t now)
 {
-    const long long width = 1LL * logicalWidth_ * scale_, height = 1LL * logicalHeight_ * scale_;
+    ChooseScale();
+    long long width = 1LL * logicalWidth_ * scale_, height = 1LL * logicalHeight_ * scale_;
+    if (viewed_) width = pixels_.modeWidth, height = pixels_.modeHeight;
     // Beyond what an int holds, the size cannot be drawn anyway.
     OfferSize(*animation_, static_cast<int>(std::min(width, largestSide + 1)),
               static_cast<int>(std::min(height, largestSide + 1)), now);
+}
+
+// An output whose mode is not its logical size times its integer scale has
+// a fractional one (sway reports 1.5 as 2): then the buffers are drawn at
+// the mode's pixels and shown over the logical size, where the viewporter
+// is there; else at the integer scale below the fraction, which the
+// compositor enlarges without gaps.
+void LayerPicture::ChooseScale()
+{
+    const OutputPixels& p = pixels_;
+    scale_ = p.scale, viewed_ = false;
+    const bool whole = 1LL * logicalWidth_ * p.scale == p.modeWidth && 1LL * logicalHeight_ * p.scale == p.modeHeight;
+    if (whole || p.modeWidth <= 0 || logicalWidth_ == 0) return;
+    if (viewport_ != nullptr) {
+        viewed_ = true;
+        return;
+    }
+    scale_ = std::max(p.modeWidth / static_cast<int>(logicalWidth_), 1);
+    if (!saidFractional_) {
+        Say("output " + name_ + ": the compositor has no viewporter (wp_viewporter), so at its fractional scale "
+            "the figures are drawn at scale " + std::to_string(scale_) + " and enlarged");
+    }
+    saidFractional_ = true;
 }
 
 // A black picture at the size taken, committed, with the figures restarted

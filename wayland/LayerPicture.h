@@ -15,15 +15,25 @@
 #include "anim/DamageSurface.h"
 #include "anim/OffsetSurface.h"
 #include "layer-shell-client.h"
+#include "viewporter-client.h"
 #include "wayland/Proxy.h"
 #include "wayland/ShmBuffers.h"
 #include "wayland/WaylandOptions.h"
 
 // What every layer surface is made with.
+// What an output says of its pixels: its integer scale and its current
+// mode, as laid out (a turned output's sides swapped); 0x0 before a mode.
+struct OutputPixels {
+    int scale = 1;
+    int modeWidth = 0, modeHeight = 0;
+    bool operator==(const OutputPixels&) const = default;
+};
+
 struct SurfaceMaker {
     wl_compositor* compositor = nullptr;
     wl_shm* shm = nullptr;
     zwlr_layer_shell_v1* layerShell = nullptr;
+    wp_viewporter* viewporter = nullptr;  // where the compositor has it
     SurfaceRole role = SurfaceRole::Wallpaper;
     SaverSettings settings;
 };
@@ -34,7 +44,7 @@ public:
     // with the figure sequence of this seed. `place`, the output's logical
     // rectangle, becomes the surface's user data (for the pointer's travel)
     // and must outlive it.
-    LayerPicture(const SurfaceMaker& maker, wl_output* output, const std::string& name, int scale,
+    LayerPicture(const SurfaceMaker& maker, wl_output* output, const std::string& name, const OutputPixels& pixels,
                  const MonitorArea* place, std::uint32_t seed);
     ~LayerPicture() = default;
     LayerPicture(const LayerPicture&) = delete;
@@ -42,9 +52,9 @@ public:
 
     // The compositor will not show the surface again.
     bool Closed() const { return closed_; }
-    // The output's scale changed: offered at the next wake-up, with the size
-    // the compositor configures with it.
-    void Rescale(int scale);
+    // The output's scale or mode changed: offered at the next wake-up, with
+    // the size the compositor configures with it.
+    void Reshape(const OutputPixels& pixels);
     // Milliseconds until drawing is due; -1 while only an event (a configure,
     // a frame shown, a buffer released) can make it possible.
     int WaitFrom(std::uint32_t now) const;
@@ -60,6 +70,7 @@ public:
 
 private:
     void OfferDeviceSize(std::uint32_t now);
+    void ChooseScale();
     void SetBufferScale();
     bool Rebuild(int width, int height, std::uint32_t now);
     bool ResizeDue() const { return resized_ && configured_; }
@@ -68,14 +79,20 @@ private:
 
     const SurfaceMaker& maker_;
     std::string name_;
-    int scale_;            // the output's
-    int bufferScale_ = 1;  // the surface's, as last set
+    OutputPixels pixels_;
+    // How the buffers map onto the configured size: at a scale, or (at a
+    // fractional scale, where the viewporter is there) one device pixel to
+    // a pixel, shown over the logical size.
+    int scale_ = 1, bufferScale_ = 1;  // the one the next size is drawn at; the surface's, as last set
+    bool viewed_ = false, bufferViewed_ = false;
+    bool saidFractional_ = false;
     std::unique_ptr<Animation> animation_;
     // The buffers and the damage noted in front of their raster, which goes first.
     std::unique_ptr<ShmBuffers> buffers_;
     std::unique_ptr<DamageSurface> damage_;
     Proxy<wl_surface> surface_;
     Proxy<zwlr_layer_surface_v1> layer_{nullptr, zwlr_layer_surface_v1_destroy};
+    Proxy<wp_viewport> viewport_{nullptr, wp_viewport_destroy};
     Proxy<wl_callback> frame_{nullptr, wl_callback_destroy};  // the last commit, until the compositor shows it
     std::uint32_t logicalWidth_ = 0, logicalHeight_ = 0;  // the last size configured
     int width_ = 0, height_ = 0;                          // the buffers' device pixels

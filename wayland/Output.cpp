@@ -7,7 +7,7 @@ namespace {
 
 constexpr wl_output_listener outputListener = {
     Output::OnGeometry,
-    [](void*, wl_output*, std::uint32_t, std::int32_t, std::int32_t, std::int32_t) {},  // mode
+    Output::OnMode,
     Output::OnDone,
     Output::OnScale,
     Output::OnName,
@@ -52,20 +52,30 @@ void Output::OnDescribed(void* data, wl_callback*, std::uint32_t)
 
 // The geometry's place is the logical one on compositors without xdg-output.
 void Output::OnGeometry(void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t,
-                        std::int32_t, const char*, const char*, std::int32_t)
+                        std::int32_t, const char*, const char*, std::int32_t transform)
 {
+    Of(data).turned_ = (transform & 1) != 0;  // 90 and 270 degrees, flipped or not
     if (Of(data).xdgOutput_ != nullptr) return;
     Of(data).place_.left = x;
     Of(data).place_.top = y;
 }
 
-void Output::OnScale(void* data, wl_output*, std::int32_t factor) { Of(data).nextScale_ = std::max(factor, 1); }
+void Output::OnMode(void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
+                    std::int32_t)
+{
+    if ((flags & WL_OUTPUT_MODE_CURRENT) == 0) return;
+    Of(data).next_.modeWidth = width;
+    Of(data).next_.modeHeight = height;
+}
+
+void Output::OnScale(void* data, wl_output*, std::int32_t factor) { Of(data).next_.scale = std::max(factor, 1); }
 
 void Output::OnDone(void* data, wl_output*)
 {
     Output& output = Of(data);
-    output.scale_ = output.nextScale_;
-    if (output.picture != nullptr) output.picture->Rescale(output.scale_);
+    output.pixels_ = output.next_;
+    if (output.turned_) std::swap(output.pixels_.modeWidth, output.pixels_.modeHeight);
+    if (output.picture != nullptr) output.picture->Reshape(output.pixels_);
 }
 
 void Output::OnName(void* data, wl_output*, const char* name) { Of(data).name_ = name; }

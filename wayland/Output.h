@@ -30,14 +30,16 @@ public:
     wl_output* Get() const { return output_.get(); }
     const std::string& Name() const { return name_; }
     const MonitorArea& Place() const { return place_; }
-    int Scale() const { return scale_; }
+    const OutputPixels& Pixels() const { return pixels_; }
 
     bool ordered = false;  // given its place in the order, drawn on or not
     std::unique_ptr<LayerPicture> picture;
 
     // The compositor's events.
     static void OnGeometry(void* data, wl_output*, std::int32_t x, std::int32_t y, std::int32_t, std::int32_t,
-                           std::int32_t, const char*, const char*, std::int32_t);
+                           std::int32_t, const char*, const char*, std::int32_t transform);
+    static void OnMode(void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height,
+                       std::int32_t);
     static void OnScale(void* data, wl_output*, std::int32_t factor);
     static void OnDone(void* data, wl_output*);
     static void OnName(void* data, wl_output*, const char* name);
@@ -53,6 +55,7 @@ private:
     std::uint32_t global_;
     std::string name_;
     MonitorArea place_;
-    int scale_ = 1, nextScale_ = 1;  // the scale shown, and the one the next done event applies
+    OutputPixels pixels_, next_;  // those shown, and those the next done event applies
+    bool turned_ = false;         // a quarter turn: the mode's sides are swapped
     bool described_ = false;
 };

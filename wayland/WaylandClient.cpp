@@ -68,6 +68,8 @@ void WaylandClient::Bind(std::uint32_t name, const std::string& interface, std::
     } else if (interface == zxdg_output_manager_v1_interface.name && outputManager_ == nullptr) {
         outputManager_.reset(BindGlobal<zxdg_output_manager_v1>(registry, name, zxdg_output_manager_v1_interface,
                                                                 std::min(version, 3u)));
+    } else if (interface == wp_viewporter_interface.name && viewporter_ == nullptr) {
+        viewporter_.reset(BindGlobal<wp_viewporter>(registry, name, wp_viewporter_interface, 1));
     } else if (interface == wl_output_interface.name) {
         auto* output = BindGlobal<wl_output>(registry, name, wl_output_interface, std::min(version, 4u));
         outputs_.push_back(std::make_unique<Output>(output, name));
@@ -91,6 +93,7 @@ WaitResult WaylandClient::Start(DisplayWait& wait)
     maker_.compositor = compositor_.get();
     maker_.shm = shm_.get();
     maker_.layerShell = layerShell_.get();
+    maker_.viewporter = viewporter_.get();
     globalsKnown_ = true;
     for (const auto& output : outputs_) output->Describe(display_, outputManager_.get());
     result = wait.Roundtrip();
@@ -131,7 +134,7 @@ void WaylandClient::Order(Output& output)
     output.ordered = true;
     if (!Chosen(output)) return;
     const std::uint32_t seed = MonitorSeed(seed_, nextPlace_++);
-    output.picture = std::make_unique<LayerPicture>(maker_, output.Get(), output.Name(), output.Scale(),
+    output.picture = std::make_unique<LayerPicture>(maker_, output.Get(), output.Name(), output.Pixels(),
                                                     &output.Place(), seed);
 }
 

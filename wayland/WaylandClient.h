@@ -68,6 +68,7 @@ private:
     Proxy<wl_shm> shm_{nullptr, Forget<wl_shm>};
     Proxy<zwlr_layer_shell_v1> layerShell_{nullptr, EndSince<zwlr_layer_shell_v1, zwlr_layer_shell_v1_destroy, 3>};
     Proxy<zxdg_output_manager_v1> outputManager_{nullptr, zxdg_output_manager_v1_destroy};
+    Proxy<wp_viewporter> viewporter_{nullptr, wp_viewporter_destroy};
     Proxy<zwp_relative_pointer_manager_v1> relativePointers_{nullptr, zwp_relative_pointer_manager_v1_destroy};
     std::vector<std::unique_ptr<Output>> outputs_;
     std::vector<std::unique_ptr<SaverSeat>> seats_;

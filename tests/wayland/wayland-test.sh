@@ -9,6 +9,7 @@
 # Then its steps:
 #   add:NAME     an output comes (create_output): it shows the next place's figure
 #   scale:NAME@S the output's scale changes, its pixels not: it keeps its picture
+#                (at 1.5, through the viewporter, one device pixel a pixel)
 #   close:NAME   the nested sway's output goes away (its window is closed)
 #   move:N       the pointer moves N pixels to the right (a device's motion)
 #   warp         sway puts the pointer at the layout's top left corner itself
@@ -120,6 +121,7 @@ nested          WL-1,WL-2                  background  5     --diamond,--no-circ
 saver-key       HEADLESS-2@2,HEADLESS-1@1  saver       9     --object-size,0,--connect-dots                   key
 saver-travel    HEADLESS-1@1               saver       4     --star8,--zoom-high,--anticlockwise              move:4,warp,mode:HEADLESS-1@1x1,add:HEADLESS-2@2,move:1
 saver-button    HEADLESS-1@2               saver       7     --star6,--zoom-2-phase,--object-size,20          button
+fractional      HEADLESS-2@1,HEADLESS-1@1  background  3     --square,--object-size,15,--connect-dots         scale:HEADLESS-2@1.5,term
 saver-term      HEADLESS-1@1               saver       3     -                                                term
 sway-gone       HEADLESS-1@1               background  11    -                                                lost
 CASES
