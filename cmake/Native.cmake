@@ -58,6 +58,14 @@ add_custom_command(OUTPUT ${GYRELACE_PANEL} COMMAND make_panel ${GYRELACE_PANEL}
   COMMENT "Writing the xscreensaver panel gyrelace.xml")
 add_custom_target(gyrelace_panel ALL DEPENDS ${GYRELACE_PANEL})
 
+# The settings reference, written from the table; the test settings_doc
+# checks that the committed docs/settings.md is the same.
+add_executable(make_settings_doc tools/make_settings_doc.cpp)
+target_include_directories(make_settings_doc PRIVATE ${PROJECT_SOURCE_DIR})
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/settings.md COMMAND make_settings_doc ${CMAKE_BINARY_DIR}/settings.md
+  DEPENDS make_settings_doc COMMENT "Writing the settings reference")
+add_custom_target(gyrelace_settings_doc ALL DEPENDS ${CMAKE_BINARY_DIR}/settings.md)
+
 # The Wayland front end: libwayland-client, and the bindings wayland-scanner
 # writes at build time for the layer-shell protocol (described in
 # wayland/layer-shell.xml) and for xdg-output, relative-pointer, viewporter
