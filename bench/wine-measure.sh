@@ -1,6 +1,6 @@
 #!/bin/sh
 # Measures Gyrelace.scr under 64-bit Wine on Xvfb (not a test; the results
-# go in the README): points per second achieved at 50 and at 500 requested,
+# go in docs/measurements.md): points per second achieved at 50 and at 500 requested,
 # the CPU used by the running saver at 50 points per second on one monitor
 # and on two, and the sizes of both .scr files. Run tools/test.sh (or build
 # both MinGW presets) first.

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Takes the README's picture of the settings dialog: Gyrelace.scr opens its
+# Takes docs/windows.md's picture of the settings dialog: Gyrelace.scr opens its
 # dialog on its defaults under Wine on a private Xvfb, and ImageMagick
 # captures the dialog's window into docs/setup-dialog.png.
 set -eu

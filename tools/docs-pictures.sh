@@ -1,5 +1,5 @@
 #!/bin/sh
-# Draws the README's pictures with gyrelace-render, whose pictures are what
+# Draws the pictures of the README and docs/ with gyrelace-render, whose pictures are what
 # the saver's screen shows: a figure being traced (an animated WebP), two
 # figures with every shape, rotation and zoom allowed (one of them also as
 # SVG) and a desktop of two monitors side by side; then the browser page

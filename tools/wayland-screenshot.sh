@@ -1,5 +1,5 @@
 #!/bin/bash
-# Takes the README's picture of gyrelace-wayland on two outputs of a headless
+# Takes docs/wayland.md's picture of gyrelace-wayland on two outputs of a headless
 # sway: 640x360 at scale 1, and to its right 480x360 at scale 2 (960x720
 # pixels). Each output is captured with grim once its figure is finished,
 # and the two captures are put side by side in docs/wayland-two-outputs.png.

@@ -7,7 +7,7 @@
 //             draws and says what it ignored or changed; ui=0 hides the
 //             controls; Apply and a typed address start afresh; an
 //             address over kept settings draws what the
-//             README says, a long or broken one too; without WebAssembly
+//             web page's documentation says, a long or broken one too; without WebAssembly
 //             the page says so.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
@@ -218,7 +218,7 @@ async function page() {
   console.log('ok no-webassembly');
 }
 
-// The README's pictures of the page and of its panel.
+// The pictures in docs/web.md of the page and of its panel.
 async function screenshots(browser) {
   const tab = await open(browser, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
   await expectPicture(tab, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
