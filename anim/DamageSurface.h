@@ -5,13 +5,8 @@
 
 #include <cstdint>
 
+#include "anim/PixelRect.h"
 #include "anim/RasterSurface.h"
-
-// Pixels left <= x < right, top <= y < bottom.
-struct PixelRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool Empty() const { return right <= left || bottom <= top; }
-};
 
 class DamageSurface final : public DrawingSurface {
 public:

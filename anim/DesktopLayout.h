@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "anim/Animation.h"
+#include "anim/MonitorArea.h"
 #include "anim/OffsetSurface.h"
 
 // Monitors beyond this many are covered by the window but stay black.

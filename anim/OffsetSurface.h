@@ -6,14 +6,7 @@
 #pragma once
 
 #include "anim/DrawingSurface.h"
-
-// A monitor's rectangle in the window's client coordinates.
-struct MonitorArea {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
+#include "anim/MonitorArea.h"
 
 struct PenPosition {
     int x = 0;

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "anim/DrawingSurface.h"
-#include "anim/OffsetSurface.h"
+#include "anim/MonitorArea.h"
 
 class SvgSurface final : public DrawingSurface {
 public:

@@ -14,7 +14,7 @@ namespace {
 
 void OnSynced(void* data, wl_callback*, std::uint32_t) { *static_cast<bool*>(data) = true; }
 
-constexpr wl_callback_listener syncListener = {OnSynced};
+constexpr wl_callback_listener syncListener = {.done = OnSynced};
 
 }  // namespace
 

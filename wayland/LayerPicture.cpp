@@ -10,8 +10,9 @@
 
 namespace {
 
-constexpr zwlr_layer_surface_v1_listener layerListener = {LayerPicture::OnConfigure, LayerPicture::OnClosed};
-constexpr wl_callback_listener frameListener = {LayerPicture::OnFrame};
+constexpr zwlr_layer_surface_v1_listener layerListener = {.configure = LayerPicture::OnConfigure,
+                                                          .closed = LayerPicture::OnClosed};
+constexpr wl_callback_listener frameListener = {.done = LayerPicture::OnFrame};
 
 // The surface hides everything below it, so the compositor may skip
 // drawing that (and stop showing what lies below, such as a wallpaper under

@@ -13,7 +13,7 @@
 
 #include "anim/Animation.h"
 #include "anim/DamageSurface.h"
-#include "anim/OffsetSurface.h"
+#include "anim/MonitorArea.h"
 #include "layer-shell-client.h"
 #include "viewporter-client.h"
 #include "wayland/Proxy.h"

@@ -2,27 +2,24 @@
 #include "wayland/Output.h"
 
 #include <algorithm>
+#include <utility>
+
+#include "wayland/Ignored.h"
 
 namespace {
 
 constexpr wl_output_listener outputListener = {
-    Output::OnGeometry,
-    Output::OnMode,
-    Output::OnDone,
-    Output::OnScale,
-    Output::OnName,
-    [](void*, wl_output*, const char*) {},  // description
+    .geometry = Output::OnGeometry, .mode = Output::OnMode, .done = Output::OnDone, .scale = Output::OnScale,
+    .name = Output::OnName, .description = ignored,
 };
 
+// Its facts are taken as they come, not at its done event.
 constexpr zxdg_output_v1_listener xdgOutputListener = {
-    Output::OnLogicalPosition,
-    Output::OnLogicalSize,
-    [](void*, zxdg_output_v1*) {},  // done: its facts are taken as they come
-    Output::OnXdgName,
-    [](void*, zxdg_output_v1*, const char*) {},  // description
+    .logical_position = Output::OnLogicalPosition, .logical_size = Output::OnLogicalSize, .done = ignored,
+    .name = Output::OnXdgName, .description = ignored,
 };
 
-constexpr wl_callback_listener describedListener = {Output::OnDescribed};
+constexpr wl_callback_listener describedListener = {.done = Output::OnDescribed};
 
 Output& Of(void* data) { return *static_cast<Output*>(data); }
 

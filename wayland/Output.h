@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/OffsetSurface.h"
+#include "anim/MonitorArea.h"
 #include "wayland/LayerPicture.h"
 #include "wayland/Proxy.h"
 #include "xdg-output-client.h"

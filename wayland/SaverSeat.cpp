@@ -3,48 +3,31 @@
 
 #include <unistd.h>
 
-#include "anim/OffsetSurface.h"
+#include "anim/MonitorArea.h"
 #include "common/PointerTravel.h"
+#include "wayland/Ignored.h"
 
 namespace {
 
-constexpr wl_seat_listener seatListener = {
-    SaverSeat::OnCapabilities,
-    [](void*, wl_seat*, const char*) {},  // name
-};
+constexpr wl_seat_listener seatListener = {.capabilities = SaverSeat::OnCapabilities, .name = ignored};
 
 constexpr wl_pointer_listener pointerListener = {
-    SaverSeat::OnEnter,
-    [](void*, wl_pointer*, std::uint32_t, wl_surface*) {},  // leave
-    SaverSeat::OnMotion,
-    SaverSeat::OnButton,
-    [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},                  // axis
-    [](void*, wl_pointer*) {},                                                          // frame
-    [](void*, wl_pointer*, std::uint32_t) {},                                           // axis_source
-    [](void*, wl_pointer*, std::uint32_t, std::uint32_t) {},                            // axis_stop
-    [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},                             // axis_discrete
-    [](void*, wl_pointer*, std::uint32_t, std::int32_t) {},                             // axis_value120
+    .enter = SaverSeat::OnEnter, .leave = ignored, .motion = SaverSeat::OnMotion, .button = SaverSeat::OnButton,
+    .axis = ignored, .frame = ignored, .axis_source = ignored, .axis_stop = ignored, .axis_discrete = ignored,
+    .axis_value120 = ignored,
 };
 
-constexpr zwp_relative_pointer_v1_listener relativePointerListener = {SaverSeat::OnRelativeMotion};
+constexpr zwp_relative_pointer_v1_listener relativePointerListener = {.relative_motion = SaverSeat::OnRelativeMotion};
 
+// Keys held already when the surface gets the keyboard (its enter) do not count.
 constexpr wl_keyboard_listener keyboardListener = {
-    SaverSeat::OnKeymap,
-    [](void*, wl_keyboard*, std::uint32_t, wl_surface*, wl_array*) {},  // enter: keys held already do not count
-    [](void*, wl_keyboard*, std::uint32_t, wl_surface*) {},             // leave
-    SaverSeat::OnKey,
-    [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},  // modifiers
-    [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},  // repeat_info
+    .keymap = SaverSeat::OnKeymap, .enter = ignored, .leave = ignored, .key = SaverSeat::OnKey,
+    .modifiers = ignored, .repeat_info = ignored,
 };
 
 constexpr wl_touch_listener touchListener = {
-    SaverSeat::OnTouch,
-    [](void*, wl_touch*, std::uint32_t, std::uint32_t, std::int32_t) {},                         // up
-    [](void*, wl_touch*, std::uint32_t, std::int32_t, wl_fixed_t, wl_fixed_t) {},                // motion
-    [](void*, wl_touch*) {},                                                                     // frame
-    [](void*, wl_touch*) {},                                                                     // cancel
-    [](void*, wl_touch*, std::int32_t, wl_fixed_t, wl_fixed_t) {},                               // shape
-    [](void*, wl_touch*, std::int32_t, wl_fixed_t) {},                                           // orientation
+    .down = SaverSeat::OnTouch, .up = ignored, .motion = ignored, .frame = ignored, .cancel = ignored,
+    .shape = ignored, .orientation = ignored,
 };
 
 SaverSeat& Of(void* data) { return *static_cast<SaverSeat*>(data); }

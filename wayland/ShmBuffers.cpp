@@ -16,14 +16,7 @@ namespace {
 
 void OnRelease(void* data, wl_buffer*) { *static_cast<bool*>(data) = false; }
 
-constexpr wl_buffer_listener releaseListener = {OnRelease};
-
-PixelRect Union(PixelRect a, PixelRect b)
-{
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right), std::max(a.bottom, b.bottom)};
-}
+constexpr wl_buffer_listener releaseListener = {.release = OnRelease};
 
 }  // namespace
 

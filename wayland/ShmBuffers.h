@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "anim/DamageSurface.h"
+#include "anim/PixelRect.h"
 #include "anim/RasterSurface.h"
 
 class ShmBuffers {

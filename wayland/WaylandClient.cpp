@@ -10,7 +10,8 @@
 
 namespace {
 
-constexpr wl_registry_listener registryListener = {WaylandClient::OnGlobal, WaylandClient::OnGlobalRemove};
+constexpr wl_registry_listener registryListener = {.global = WaylandClient::OnGlobal,
+                                                   .global_remove = WaylandClient::OnGlobalRemove};
 
 template <typename T>
 T* BindGlobal(wl_registry* registry, std::uint32_t name, const wl_interface& interface, std::uint32_t version)
