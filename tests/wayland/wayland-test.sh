@@ -15,6 +15,7 @@
 #   warp         sway puts the pointer at the layout's top left corner itself
 #   mode:NAME@M  the output's mode becomes M (WxH), which moves the pointer too
 #   key, button  a key typed (wtype), a button pressed
+#   held         a key pressed before the start is released: it ends nothing
 #   term, int    SIGTERM, SIGINT
 #   lost         the compositor dies
 # and it must end with status 0 and nothing on stderr (lost: 1 and one line
@@ -57,6 +58,8 @@ hold_input() {
     "${env[@]}" wtype -s 600000 -k a & pids+=($!)
     wait_for 30 eval '"${env[@]}" swaymsg -t get_seats | grep -q "\"capabilities\": 3"' || fail "no pointer and keyboard"
     "${env[@]}" swaymsg seat - cursor set 100 100 >/dev/null  # from the layout's top left corner
+    # A wallpaper leaves the cursor to the compositor: it goes after 100 ms still.
+    [[ $mode == saver ]] || "${env[@]}" swaymsg seat - hide_cursor 100 >/dev/null
 }
 gone() { [[ $(cut -d' ' -f3 "/proc/$1/stat" 2>/dev/null) =~ ^Z?$ ]]; }
 unmapped() { ! grep -q memfd:gyrelace "/proc/$1/maps"; }
@@ -84,7 +87,9 @@ while read -r case outputs mode seed settings steps; do
             WLR_BACKENDS=wayland WLR_WL_OUTPUTS="$count" || fail "the nested sway did not start"
     fi
     declare -n env=$at compositor=${at}_pid
-    [[ $mode == background ]] || hold_input
+    [[ $mode == background && $steps != *key* ]] || hold_input
+    # A key pressed before the saver starts and released after it.
+    [[ $steps != held* ]] || { "${env[@]}" wtype -P x -s 2000 -p x & held=$!; pids+=($held); }
     "${env[@]}" "$client" --"$mode" --seed "$seed" $settings $quick 2>"$work/err" & pid=$!; pids+=($pid)
     for output in ${outputs//,/ }; do expect_figure "${output%@*}"; done
     for step in ${steps//,/ }; do
@@ -97,6 +102,7 @@ while read -r case outputs mode seed settings steps; do
             wait_for 30 eval '(($(grep -c moved "$work/held") == moves))' || fail "the pointer did not move" ;;
         warp) "${env[@]}" swaymsg seat - cursor set 0 0 >/dev/null ;;
         mode:*) output=${step#mode:} && "${env[@]}" swaymsg output "${output%@*}" mode "${output#*@}" >/dev/null ;;
+        held) wait_for 30 gone "$held" || fail "the held key was not released" ;;
         key) "${env[@]}" wtype a ;;
         button) "${env[@]}" swaymsg seat - cursor press button1 >/dev/null ;;
         term | int) kill -"${step^^}" "$pid" ;;
@@ -121,6 +127,8 @@ nested          WL-1,WL-2                  background  5     --diamond,--no-circ
 saver-key       HEADLESS-2@2,HEADLESS-1@1  saver       9     --object-size,0,--connect-dots                   key
 saver-travel    HEADLESS-1@1               saver       4     --star8,--zoom-high,--anticlockwise              move:4,warp,mode:HEADLESS-1@1x1,add:HEADLESS-2@2,move:1
 saver-button    HEADLESS-1@2               saver       7     --star6,--zoom-2-phase,--object-size,20          button
+saver-held      HEADLESS-1@1               saver       11    --object-size,10                                 held,add:HEADLESS-2@1,key
+wallpaper-input HEADLESS-1@1               background  8     --triangle,--no-circle                           move:9,button,key,add:HEADLESS-2@1,term
 fractional      HEADLESS-2@1,HEADLESS-1@1  background  3     --square,--object-size,15,--connect-dots         scale:HEADLESS-2@1.5,term
 saver-term      HEADLESS-1@1               saver       3     -                                                term
 sway-gone       HEADLESS-1@1               background  11    -                                                lost

@@ -241,6 +241,7 @@ depth-30           640x480x30        -       root            -                  
 directcolor        640x480x24,-cc,5  -       root            -                        1@888
 resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
 burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
+height-only        640x480x24        -       xev             320x400                  2@888
 drag               640x480x24        -       xev             drag                     2@888
 too-large          16384x8193x16     -       root            -                        stays
 no-memory          8192x8192x24      150000  root            -                        stays
