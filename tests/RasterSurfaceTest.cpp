@@ -1,5 +1,8 @@
 // The raster surface draws what GDI draws: GDI's own pictures, recorded
-// under Wine by tools/gdi_probe.cpp, drawn again operation by operation.
+// under Wine by tools/gdi_probe.cpp, drawn again operation by operation;
+// and it draws the same into a front end's memory of another stride and
+// channel order, behind a damage surface whose rectangle holds every pixel
+// each operation changed.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -8,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "anim/DamageSurface.h"
 #include "anim/RasterSurface.h"
 
 namespace {
@@ -15,7 +19,7 @@ namespace {
 constexpr std::uint32_t white = 0xFFFFFF;
 
 // One operation as the probe reads it: "move X Y", "arc L T R B XS YS XE YE"...
-bool Draw(RasterSurface& surface, const std::string& operation)
+bool Draw(DrawingSurface& surface, const std::string& operation)
 {
     std::istringstream in(operation);
     std::string name;
@@ -72,10 +76,33 @@ TEST(Raster, DrawsGdisOwnPictures)
         header >> word >> width >> height;
         ASSERT_EQ(word, "picture");
         RasterSurface surface(width, height);
+        // A shown image's memory: rows padded by 3 pixels kept at 0xAB, the
+        // channels in the upper bytes and an opaque low byte.
+        const std::size_t stride = (static_cast<std::size_t>(width) + 3) * 4;
+        std::vector<unsigned char> memory(stride * static_cast<std::size_t>(height), 0xAB);
+        RasterSurface shown(width, height, memory.data(), stride, PixelFormat{8, 16, 24, 0xFF});
+        DamageSurface damage(shown);
         surface.SelectPen(white);
+        damage.SelectPen(white);
         for (; i < lines.size() && lines[i][0] != '.' && lines[i][0] != '#'; ++i) {
             std::istringstream operations(lines[i]);
-            for (std::string op; std::getline(operations, op, ',');) ASSERT_TRUE(Draw(surface, op)) << op;
+            for (std::string op; std::getline(operations, op, ',');) {
+                ASSERT_TRUE(Draw(surface, op)) << op;
+                const std::vector<unsigned char> before = memory;
+                Draw(damage, op);
+                const PixelRect rect = damage.TakeDamage();
+                for (std::size_t at = 0; at < memory.size(); ++at) {
+                    const int x = static_cast<int>(at % stride / 4), y = static_cast<int>(at / stride);
+                    const bool inside = x >= rect.left && x < rect.right && y >= rect.top && y < rect.bottom;
+                    ASSERT_TRUE(memory[at] == before[at] || inside) << op << ": " << x << "," << y << " outside";
+                }
+            }
+        }
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width + 3; ++x) {
+                const std::uint32_t want = x < width ? surface.PixelAt(x, y) << 8 | 0xFF : 0xABABABAB;
+                ASSERT_EQ(shown.Row(y)[x], want) << x << "," << y << " (the padding is never painted)";
+            }
         }
         std::string recorded;
         for (int y = 0; y < height && i < lines.size(); ++y) recorded += lines[i++] + '\n';
