@@ -88,8 +88,12 @@ while read -r case outputs mode seed settings steps; do
     fi
     declare -n env=$at compositor=${at}_pid
     [[ $mode == background && $steps != *key* ]] || hold_input
-    # A key pressed before the saver starts and released after it.
-    [[ $steps != held* ]] || { "${env[@]}" wtype -P x -s 2000 -p x & held=$!; pids+=($held); }
+    # A key pressed before the saver starts (wtype sleeps once the press is
+    # in) and released after it.
+    if [[ $steps == held* ]]; then
+        "${env[@]}" wtype -P x -s 3000 -p x & held=$! && pids+=($held)
+        wait_for 30 grep -q nanosleep "/proc/$held/wchan" || fail "the key was not pressed"
+    fi
     "${env[@]}" "$client" --"$mode" --seed "$seed" $settings $quick 2>"$work/err" & pid=$!; pids+=($pid)
     for output in ${outputs//,/ }; do expect_figure "${output%@*}"; done
     for step in ${steps//,/ }; do
