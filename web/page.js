@@ -52,7 +52,10 @@
   GyrelaceModule({ onAbort: () => say(['Gyrelace stopped: its WebAssembly module failed.'], true) })
     .then(run, (error) => say(['Gyrelace could not start its WebAssembly module: ' + error], true));
 
-  function run(module) {
+  // The module's functions, by their names without "gyrelace_", and
+  // takeItem, which hands an address item over through the module's own
+  // memory (gyrelace_room says why) and is true when it was used.
+  function moduleApi(module) {
     const api = {};
     for (const [name, result, args] of [
       ['reset', null, []], ['room', 'number', ['number']], ['take', 'number', ['number', 'number', 'number']],
@@ -62,52 +65,39 @@
       ['resume', 'number', ['number']], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
       api[name] = module.cwrap('gyrelace_' + name, result, args);
     }
-    const now = () => Math.floor(performance.now()) >>> 0;
+    const encoder = new TextEncoder();
+    api.takeItem = (item) => {
+      const name = encoder.encode(item.name), value = encoder.encode(item.value);
+      const at = api.room(name.length + value.length);
+      module.HEAPU8.set(name, at);
+      module.HEAPU8.set(value, at + name.length);
+      return api.take(name.length, value.length, item.hasValue ? 1 : 0) === 1;
+    };
+    return api;
+  }
+
+  const now = () => Math.floor(performance.now()) >>> 0;
+
+  // Asked for only with wakelock=1, and again each time the page shows.
+  const wakeLock = {
+    wanted: false,
+    ask() {
+      if (!this.wanted || document.hidden || !('wakeLock' in navigator)) return;
+      navigator.wakeLock.request('screen').catch(() => say(['wakelock=1: the browser keeps no screen on here']));
+    },
+  };
+
+
+  // The canvas: sized in device pixels, woken when the module asks, showing
+  // what each wake-up changed. restart() draws the settings read last from
+  // a new start, once the canvas has a size.
+  function canvasPicture(module, api) {
     const clockSeed = () => Math.floor(Date.now() / 1000) >>> 0;
     // Opaque, and shown without waiting for the page's next frame: at 50
     // points a second a tab in headless Chromium takes 8.6 % of a core
     // instead of 12.3 % (bench/web-measure.mjs).
     const context = canvas.getContext('2d', { alpha: false, desynchronized: true });
     let width = 0, height = 0, made = 0, pixels = 0, image = null, timer = 0;
-    let page = [], written = '';
-
-    // An item goes into the module's own memory (gyrelace_room says why);
-    // true when it was used.
-    const encoder = new TextEncoder();
-    function take(item) {
-      const name = encoder.encode(item.name), value = encoder.encode(item.value);
-      const at = api.room(name.length + value.length);
-      module.HEAPU8.set(name, at);
-      module.HEAPU8.set(value, at + name.length);
-      return api.take(name.length, value.length, item.hasValue ? 1 : 0) === 1;
-    }
-
-    // The settings of the address when it names a seed or a setting it can
-    // use, so that a link draws the same whatever a visitor stored; else
-    // those kept, and what the address ignored is said. The kept ones are
-    // out of storage while they are read and go back as they were used:
-    // what was of no use is said once, and dropped.
-    function readSettings() {
-      const items = itemsOf(location.hash);
-      page = items.filter(pageOption);
-      api.reset();
-      const notices = [];
-      const read = (list, words) => list.reduce((used, item) => {
-        const taken = take(item), notice = api.text();
-        if (notice !== '') notices.push(words + notice);
-        return taken || used;
-      }, false);
-      const kept = read(items.filter((item) => !pageOption(item)), '') ? '' : storage();
-      if (kept !== '') {
-        storage('');
-        read(itemsOf(kept), 'kept ');
-        storage(api.address(0));
-      }
-      const wanted = (name, value) => page.some((item) => item.name === name && item.value === value);
-      document.body.classList.toggle('no-ui', wanted('ui', '0'));
-      wakeLock.wanted = wanted('wakelock', '1');
-      say(notices);
-    }
 
     // The picture the module paints, as image data over its memory; made
     // again when the memory has grown (which replaces its buffer).
@@ -181,16 +171,44 @@
       schedule(api.resume(now()));
       wakeLock.ask();
     });
+    return { restart: () => width > 0 && start() };
+  }
 
-    // Asked for only with wakelock=1, and again each time the page shows.
-    const wakeLock = {
-      wanted: false,
-      ask() {
-        if (!this.wanted || document.hidden || !('wakeLock' in navigator)) return;
-        navigator.wakeLock.request('screen').catch(() => say(['wakelock=1: the browser keeps no screen on here']));
-      },
-    };
+  // The settings of the address, or those kept; and the page's own items
+  // (ui, wakelock), which the module does not read.
+  function addressSettings(api) {
+    let page = [];
+    // The settings of the address when it names a seed or a setting it can
+    // use, so that a link draws the same whatever a visitor stored; else
+    // those kept, and what the address ignored is said. The kept ones are
+    // out of storage while they are read and go back as they were used:
+    // what was of no use is said once, and dropped.
+    function readSettings() {
+      const items = itemsOf(location.hash);
+      page = items.filter(pageOption);
+      api.reset();
+      const notices = [];
+      const read = (list, words) => list.reduce((used, item) => {
+        const taken = api.takeItem(item), notice = api.text();
+        if (notice !== '') notices.push(words + notice);
+        return taken || used;
+      }, false);
+      const kept = read(items.filter((item) => !pageOption(item)), '') ? '' : storage();
+      if (kept !== '') {
+        storage('');
+        read(itemsOf(kept), 'kept ');
+        storage(api.address(0));
+      }
+      const wanted = (name, value) => page.some((item) => item.name === name && item.value === value);
+      document.body.classList.toggle('no-ui', wanted('ui', '0'));
+      wakeLock.wanted = wanted('wakelock', '1');
+      say(notices);
+    }
+    return { read: readSettings, pageItems: () => page.map((item) => item.name + '=' + item.value) };
+  }
 
+  // The settings panel, and Apply, which gives useAddress the panel's address.
+  function settingsForm(api, settings, useAddress) {
     // The panel, built afresh from the module's description on each opening.
     let entries = [];
     function openPanel() {
@@ -288,30 +306,39 @@
           if (choice.input.checked) items.push(choice.option);
         }
       }
-      history.replaceState(null, '', '#' + [...items, ...page.map((item) => item.name + '=' + item.value)].join('&'));
+      history.replaceState(null, '', '#' + [...items, ...settings.pageItems()].join('&'));
       useAddress(true);
       closePanel();
     }
+    return { open: openPanel, close: closePanel, selectAll, apply };
+  }
+
+  function run(module) {
+    const api = moduleApi(module);
+    const picture = canvasPicture(module, api);
+    const settings = addressSettings(api);
+    let written = '';
     // A new address, from the panel or typed: read, written back in its
     // shortest form, and drawn from a new start; the panel's is kept.
     function useAddress(keep) {
-      readSettings();
+      settings.read();
       if (keep) storage(api.address(0));
-      const parts = [api.address(1), ...page.map((item) => item.name + '=' + item.value)].filter((part) => part);
+      const parts = [api.address(1), ...settings.pageItems()].filter((part) => part);
       written = parts.length > 0 ? '#' + parts.join('&') : '';
       history.replaceState(null, '', written || location.pathname + location.search);
-      if (width > 0) start();
+      picture.restart();
     }
 
-    readSettings();
+    const form = settingsForm(api, settings, useAddress);
+    settings.read();
     written = location.hash;
     addEventListener('hashchange', () => location.hash === written || useAddress(false));
-    panel.addEventListener('submit', (event) => { event.preventDefault(); apply(); });
-    $('cancel').addEventListener('click', closePanel);
-    $('select-all').addEventListener('click', () => selectAll(true));
-    $('select-none').addEventListener('click', () => selectAll(false));
+    panel.addEventListener('submit', (event) => { event.preventDefault(); form.apply(); });
+    $('cancel').addEventListener('click', form.close);
+    $('select-all').addEventListener('click', () => form.selectAll(true));
+    $('select-none').addEventListener('click', () => form.selectAll(false));
     const uiShown = () => !document.body.classList.contains('no-ui');
-    $('open-settings').addEventListener('click', () => (panel.hidden ? openPanel() : closePanel()));
+    $('open-settings').addEventListener('click', () => (panel.hidden ? form.open() : form.close()));
     function toggleFullScreen() {
       const done = document.fullscreenElement ? document.exitFullscreen() : document.documentElement.requestFullscreen();
       if (done) done.catch(() => say(['full screen was refused']));
@@ -322,10 +349,10 @@
     addEventListener('keydown', (event) => {
       if (event.ctrlKey || event.altKey || event.metaKey) return;
       const key = event.key.toLowerCase();
-      if (key === 'escape') closePanel();
+      if (key === 'escape') form.close();
       else if (event.target instanceof HTMLInputElement) return;
       else if (key === 'f') toggleFullScreen();
-      else if (key === 's' && uiShown()) (panel.hidden ? openPanel : closePanel)();
+      else if (key === 's' && uiShown()) (panel.hidden ? form.open : form.close)();
     });
     // The pointer and the settings button go after a few still seconds.
     let idleTimer = 0;
