@@ -1,15 +1,10 @@
 // The command lines of gyrelace-render, the display mode and the Wayland
 // client, read by the one scanner they share: the settings options in either
-// spelling, each program's own options, one table of what they refuse with
-// the line that names the problem, and the renderer run as a program: a
-// refused command leaves files alone.
+// spelling, each program's own options, and one table of what they refuse
+// with the line that names the problem.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 #include "render/RenderOptions.h"
@@ -19,23 +14,17 @@
 
 namespace {
 
-bool Parse(std::vector<const char*> args, RenderOptions& options, std::string& error)
-{
-    args.insert(args.begin(), "gyrelace-render");
-    return ParseRenderOptions(static_cast<int>(args.size()), args.data(), options, error);
-}
+using Args = std::vector<const char*>;
 
-bool Parse(std::vector<const char*> args, DisplayOptions& options, std::string& error)
+// Runs a program's scan on its arguments, its name first as in argv.
+bool Scan(auto parse, const char* program, Args args, auto& options, std::string& error)
 {
-    args.insert(args.begin(), "gyrelace");
-    return ParseDisplayOptions(static_cast<int>(args.size()), args.data(), options, error);
+    args.insert(args.begin(), program);
+    return parse(static_cast<int>(args.size()), args.data(), options, error);
 }
-
-bool Parse(std::vector<const char*> args, WaylandOptions& options, std::string& error)
-{
-    args.insert(args.begin(), "gyrelace-wayland");
-    return ParseWaylandOptions(static_cast<int>(args.size()), args.data(), options, error);
-}
+bool Parse(Args a, RenderOptions& o, std::string& e) { return Scan(ParseRenderOptions, "gyrelace-render", a, o, e); }
+bool Parse(Args a, DisplayOptions& o, std::string& e) { return Scan(ParseDisplayOptions, "gyrelace", a, o, e); }
+bool Parse(Args a, WaylandOptions& o, std::string& e) { return Scan(ParseWaylandOptions, "gyrelace-wayland", a, o, e); }
 
 // Stored forms in load order: RadiusFactor, ImagesPerSec, JoinTheDots,
 // ObjectShape, ObjectRotation, ColourOption, ZoomOption, EndDelay.
@@ -173,25 +162,6 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         EXPECT_NE(error.find(c.mention), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos);
     }
-}
-
-std::string Slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(RenderTool, BadInputExitsTwoWithOneLineAndLeavesOutputFilesUntouched)
-{
-    const std::string dir = ::testing::TempDir();
-    std::ofstream(dir + "/kept.csv") << "precious";
-    const std::string command = std::string(GYRELACE_RENDER_PATH) + " --seed 1 --trace " + dir + "/kept.csv --ops " +
-                                dir + "/new.ops --size 0x0 2>" + dir + "/said";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2);
-    EXPECT_EQ(Slurp(dir + "/said"), "gyrelace-render: --size: '0x0' is not WxH with each side 1..65535\n");
-    EXPECT_EQ(Slurp(dir + "/kept.csv"), "precious");
-    EXPECT_FALSE(std::ifstream(dir + "/new.ops").good());
 }
 
 }  // namespace

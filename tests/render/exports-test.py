@@ -124,12 +124,16 @@ for args, fps, frames, durations in webp_rows:
     print("ok animate", args)
 
 # Bad exports: one line naming the problem, status 2 (1 when writing
-# fails), nothing left behind. full.* are copies of /dev/full.
-os.mkdir(os.path.join(work, "taken.svg"))
-os.symlink("a.svg", os.path.join(work, "link.svg"))
+# fails), nothing left behind, the files there before untouched. full.* are
+# copies of /dev/full.
+at = lambda name: os.path.join(work, name)
+files = lambda: sorted((n, os.lstat(at(n)).st_size, os.lstat(at(n)).st_mtime_ns) for n in os.listdir(work))
+os.mkdir(at("taken.svg"))
+os.symlink("a.svg", at("link.svg"))
 for name in ("full.png", "full.webp"):
-    os.mknod(os.path.join(work, name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
-for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
+    os.mknod(at(name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
+for args, says, status in [("--size 0x0 --trace a.ops --ops new.ops", ": --size: '0x0' is not WxH with each side 1..65535\n", 2),
+                           ("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
                            ("--animate a.webp --fps 0", "frame rate", 2), ("--animate a.webp --fps 101", "frame rate", 2),
                            ("--animate a.webp --size 20000x10", "WebP", 2), ("--svg no/such/a.svg", "cannot write", 2),
                            ("--svg taken.svg", "'taken.svg': Is a directory", 2),
@@ -139,16 +143,15 @@ for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--anima
                            ("--out full.png", "cannot write 'full.png': No space left on device", 1),
                            ("--animate full.webp", "cannot write 'full.webp': No space left on device", 1),
                            ("--out - --size 640x480 >full.png", "standard output: No space left on device", 1)]:
-    before = sorted(os.listdir(work))
+    before = files()
     said = run(f"--seed 1 {args}", status)
-    assert says in said and said.count("\n") == 1, f"{args}: {said}"
-    assert sorted(os.listdir(work)) == before, f"{args}: left {set(os.listdir(work)) - set(before)}"
+    assert said.startswith("gyrelace-render: ") and says in said and said.count("\n") == 1, f"{args}: {said}"
+    assert files() == before, f"{args}: changed {set(files()) ^ set(before)}"
 print("ok refusals")
 
 # A device, a FIFO and standard output (here by a link to it) are written
 # straight through and stay what they were; a link to a file is followed and
 # the file written whole, the link kept. No part file is left anywhere.
-at = lambda name: os.path.join(work, name)
 os.mkfifo(at("fifo.ops"))
 os.mknod(at("null.png"), 0o600 | stat.S_IFCHR, os.makedev(1, 3))
 os.mkdir(at("sub"))
