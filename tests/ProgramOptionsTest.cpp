@@ -112,37 +112,30 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
 // Rows starting "gyrelace" are the display mode's, "gyrelace-wayland" the
 // Wayland client's, the others the renderer's; the scanner they share is
 // tried through each.
+// Rows starting "gyrelace" or "gyrelace-wayland" are those programs', the
+// others the renderer's: the scanner they share is tried through each.
 TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
 {
-    struct Case {
-        std::vector<const char*> args;
-        const char* mention;
-    };
+    struct Case { Args args; const char* mention; };
     const Case cases[] = {
-        {{"--colour", "3", "--ops", "x"}, "unknown option '--colour'"},
-        {{"--ops"}, "--ops needs a value"},
-        {{"--seed", "4294967296", "--ops", "x"}, "--seed"},
-        {{"--size", "1024", "--ops", "x"}, "--size"},
-        {{"--size", "65536x10", "--ops", "x"}, "--size"},
-        {{"--figures", "0", "--ops", "x"}, "--figures"},
+        {{"--colour", "3", "--ops", "x"}, "unknown option '--colour'"}, {{"--ops"}, "--ops needs a value"},
+        {{"--seed", "4294967296", "--ops", "x"}, "--seed"}, {{"--size", "1024", "--ops", "x"}, "--size"},
+        {{"--size", "65536x10", "--ops", "x"}, "--size"}, {{"--figures", "0", "--ops", "x"}, "--figures"},
         {{"--set", "Speed=3", "--ops", "x"}, "unknown value name 'Speed'"},
-        {{"--set", "EndDelay", "--ops", "x"}, "NAME=VALUE"},
-        {{"--set", "EndDelay=ten", "--ops", "x"}, "'ten' is no"},
-        {{"--set", "EndDelay=0x100000000", "--ops", "x"}, "is no"},
+        {{"--set", "EndDelay", "--ops", "x"}, "NAME=VALUE"}, {{"--set", "EndDelay=ten", "--ops", "x"}, "'ten' is no"},
+        {{"--set", "EndDelay=0x100000000", "--ops", "x"}, "is no"}, {{"--seed", "1"}, "nothing to write"},
         {{"--fps", "10", "--out", "a.png"}, "--fps is the rate of --animate"},
-        {{"--seed", "1"}, "nothing to write"},
         {{"--size", "65535x65535", "--out", "big.png"}, "too large"},
         {{"--monitors", "800x600", "--ops", "x"}, "--monitors: '800x600'"},
         {{"--monitors", "800x600+0+0,", "--ops", "x"}, "--monitors: ''"},
         {{"--monitors", "40000x10+0+0,40000x10+40000+0", "--ops", "x"}, "wider"},
         {{"--size", "10x10", "--monitors", "8x8+0+0", "--ops", "x"}, "cannot both"},
-        {{"gyrelace", "root"}, "unknown option 'root'"},
+        {{"gyrelace", "root"}, "unknown option 'root'"}, {{"gyrelace", "--square=1"}, "--square takes no value"},
         {{"gyrelace", "--no-colour-low"}, "unknown option '--no-colour-low'"},
         {{"gyrelace", "--window-id"}, "--window-id needs a value"},
         {{"gyrelace", "--window-id", "0"}, "--window-id: '0' is no window id"},
         {{"gyrelace", "--object-size", "501"}, "--object-size: '501' is not a whole number of 0..500"},
         {{"gyrelace", "--points-per-second", "0"}, "of 1..1000"},
-        {{"gyrelace", "--square=1"}, "--square takes no value"},
         {{"gyrelace-wayland", "--output="}, "--output: '' is no output name"},
         {{"gyrelace-wayland", "--saver=1"}, "--saver takes no value"},
         {{"gyrelace-wayland", "--background", "--saver"}, "cannot both be given"},
@@ -153,11 +146,10 @@ TEST(ProgramOptions, RefuseBadInputNamingTheProblem)
         WaylandOptions wayland;
         std::string error;
         const std::string program = c.args[0];
-        const bool forDisplay = program == "gyrelace", forWayland = program == "gyrelace-wayland";
-        const std::vector<const char*> args(c.args.begin() + (forDisplay || forWayland ? 1 : 0), c.args.end());
-        const bool accepted = forWayland   ? Parse(args, wayland, error)
-                              : forDisplay ? Parse(args, display, error)
-                                           : Parse(args, render, error);
+        const Args args(c.args.begin() + (program.starts_with("gyrelace") ? 1 : 0), c.args.end());
+        const bool accepted = program == "gyrelace"           ? Parse(args, display, error)
+                              : program == "gyrelace-wayland" ? Parse(args, wayland, error)
+                                                              : Parse(args, render, error);
         EXPECT_FALSE(accepted) << c.mention;
         EXPECT_NE(error.find(c.mention), std::string::npos) << error;
         EXPECT_EQ(error.find('\n'), std::string::npos);
