@@ -152,8 +152,6 @@ panel() {
     echo "ok panel"
 }
 
-# True once gyrelace runs, past the exec of the shell that starts it (which
-# would take a signal for itself), or is gone.
 # 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
 # soon as a new shared memory segment shows, whichever comes first; none of
 # their segments may outlive them (those left are removed).
