@@ -70,10 +70,9 @@ std::uint32_t FinishFigure(Animation& animation, RecordingSurface& surface, std:
 // next point one interval after the hold ends.
 TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
 {
-    const struct {
-        std::int32_t endDelay;
-        std::uint32_t heldFor;  // milliseconds the finished figure stays
-    } cases[] = {{3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};  // as held, or clamped on entry
+    // Each: the delay and the milliseconds the finished figure stays, as held or clamped on entry.
+    const struct { std::int32_t endDelay; std::uint32_t heldFor; } cases[] = {
+        {3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};
     for (const auto& c : cases) {
         auto animation = Started(c.endDelay, 20);
         RecordingSurface surface;

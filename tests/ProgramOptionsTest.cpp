@@ -32,10 +32,7 @@ constexpr StoredNumbers defaults{8, 50, 0, ShapeCircle, RotationNone, ColourHigh
 
 TEST(ProgramOptions, EitherProgramTakesTheSettingsInEitherSpelling)
 {
-    const struct {
-        std::vector<const char*> args;
-        StoredNumbers stored;
-    } cases[] = {
+    const struct { Args args; StoredNumbers stored; } cases[] = {
         {{}, defaults},
         {{"--object-size", "500", "-points-per-second=400", "--completion-delay", "0", "--connect-dots"},
          {500, 500, 1, ShapeCircle, RotationNone, ColourHigh, 0, 0}},
@@ -84,14 +81,8 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
     EXPECT_TRUE(o.monitors[1].left == 0 && o.monitors[1].top == 100 && o.monitors[1].height == 480);
 
     using enum DrawTarget;
-    const struct {
-        std::vector<const char*> args;
-        DrawTarget target;
-        unsigned long windowId;
-    } targets[] = {
-        {{}, OwnWindow, 0},
-        {{"-root"}, Root, 0},
-        {{"--root", "-window"}, OwnWindow, 0},
+    const struct { Args args; DrawTarget target; unsigned long windowId; } targets[] = {
+        {{}, OwnWindow, 0}, {{"-root"}, Root, 0}, {{"--root", "-window"}, OwnWindow, 0},
         {{"--window-id", "0x2A", "--root", "-window"}, WindowId, 42},  // the window id wins
         {{"-window-id=4294967295"}, WindowId, 4294967295},
     };
