@@ -67,14 +67,8 @@ async function expectPicture(tab, address, width, height, figures = 1) {
 const noticeOf = (tab) => tab.$eval('#notice', (notice) => notice.textContent);
 // The S key opens the panel; its number field is the object size.
 const size = 'input[type=number]';
-async function openPanel(tab) {
-  await tab.keyboard.press('s');
-  await tab.waitForSelector(size, { visible: true });
-}
-async function typeSize(tab, text) {
-  await tab.$eval(size, (input) => input.select());
-  await tab.keyboard.type(text);
-}
+const openPanel = async (tab) => { await tab.keyboard.press('s'); await tab.waitForSelector(size, { visible: true }); };
+const typeSize = async (tab, text) => { await tab.$eval(size, (input) => input.select()); await tab.keyboard.type(text); };
 
 async function pictures() {
   const browser = await launch();

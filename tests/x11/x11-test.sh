@@ -13,18 +13,7 @@
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
 name=${gyrelace##*/} name=${name:0:15}  # its command name in /proc once it has started
-work=$(mktemp -d)
-chmod 755 "$work"  # the daemon and the panel run as nobody
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Repeats a command until it succeeds, for at most LIMIT seconds.
-wait_for() {
-    local limit=$1 start=$SECONDS; shift
-    until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
-}
+source "$(dirname "$0")/../lib.sh"  # $work: the daemon and the panel run as nobody
 
 # Starts a private Xvfb with these arguments in place of the last one.
 start_xvfb() {
@@ -37,17 +26,13 @@ start_xvfb() {
 # plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
 xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
 [[ $what == robust ]] || start_xvfb "${xvfb[@]}"
-# A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
-quick="--points-per-second 1000 --completion-delay 60"
 
 # True when window $1 shows exactly the picture $2, the screen rounded to
 # 8 bits a channel and both passed through the convert options that follow.
 shows() {
     import -silent -window "$1" -define png:bit-depth=8 "$work/screen.png" 2>/dev/null || return 1
-    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png"
-    [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
+    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png" && same "$work/a.png" "$work/b.png"
 }
-gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
 start_xev() {
     xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
     xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
@@ -73,13 +58,7 @@ expect_picture() {
     "$render" --seed "$seed" --size "$size" --figures "$figures" $settings $quick --out "$work/want.png"
     local crop=(); [[ $mask == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
     wait_for 60 shows "$window" "$work/want.png" "${crop[@]}" ${cut:-} ||
-        fail "$case: the screen is not gyrelace-render's picture"
-}
-# Waits for gyrelace to end with status $1 and ${2:-0} lines on stderr.
-ended() {
-    local status=0; wait "$pid" || status=$?
-    (( status == $1 )) || fail "$case: ended with status $status, not $1"
-    [[ $(grep -c '' "$work/err") == "${2:-0}" ]] || fail "$case: stderr: $(cat "$work/err")"
+        fail "the screen is not gyrelace-render's picture"
 }
 
 modes() {
@@ -168,7 +147,7 @@ term_while_starting() {
     # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
     left=$(awk -v started="$started" '$3 < 1000 && index(started, " " $5 " ") { print $2 }' /proc/sysvipc/shm)
     for i in $left; do ipcrm -m "$i"; done
-    [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
+    [[ -z $left ]] || fail "$(wc -w <<<"$left") shared memory segments outlived their processes"
 }
 
 # True when gyrelace has written on stderr and waits, asleep.
@@ -206,11 +185,11 @@ robust() {
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
         unleaked) term_while_starting ;;
-        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
-        black | stays) wait_for 30 waiting || fail "$case: no line on stderr, or not waiting after it"
+        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "the window is not named" ;;
+        black | stays) wait_for 30 waiting || fail "no line on stderr, or not waiting after it"
             if [[ $expect == black ]]; then
                 convert -size "$size" xc:black "$work/want.png"
-                wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
+                wait_for 30 shows root "$work/want.png" || fail "the screen is not black"
             fi
             kill -TERM "$pid"; ended 143 1 ;;
         *@*) cut_to "${expect#*@}"
