@@ -1,12 +1,7 @@
 #!/usr/bin/python3
-# gyrelace-render's exports read back by other programs' readers: each
-# --svg parsed with lxml must hold exactly the drawing of --ops (the same
-# lines, outlines and pixels, coordinates and colours, in order, monitor by
-# monitor) and, rasterized by rsvg-convert, light what the PNG lights; each
-# --animate decoded by Pillow must have the frames and durations the rate
-# and the delay call for, the frame before each delay being --out's picture
-# exactly; bad exports end with 2 and leave no file behind; devices, FIFOs
-# and links are written through, and a signal leaves nothing half-written.
+# gyrelace-render's exports read back by other programs' readers (lxml,
+# rsvg-convert, Pillow), its refusals, its writes through devices, FIFOs
+# and links, and what a signal leaves: each part below says what it checks.
 # usage: exports-test.py GYRELACE-RENDER
 import os, re, signal, stat, subprocess, sys, tempfile, time
 from lxml import etree
@@ -77,7 +72,9 @@ def lit(image, above=0):
 def count(mask):
     return mask.histogram()[255]
 
-# Each row: the figures' arguments.
+# Each row's --svg, parsed with lxml, holds exactly the drawing of --ops (the
+# same lines, outlines and pixels, coordinates and colours, in order, monitor
+# by monitor) and, rasterized by rsvg-convert, lights what the PNG lights.
 svg_rows = [
     "--seed 5 --size 640x480",                                                    # circles
     "--seed 6 --size 800x600 --set shape=0x1FE --set rotation=0xE --set zoom=0x3FE",  # every shape turning, zooming
@@ -100,7 +97,7 @@ for args in svg_rows:
     print("ok svg", args)
 
 # Each row: arguments, frames a second, then the frames and durations the
-# animation must have, and how many figures.
+# animation must have, the frame before each delay being --out's picture.
 webp_rows = [
     ("--seed 5 --size 320x240 --set shape=0x1FE --set rotation=0xE --figures 2", 25, 2 * 181 + 1, {40: 2 * 180 + 1, 1000: 2}),
     ("--seed 6 --size 320x240 --set rate=20 --set delay=3", 10, 181, {100: 180, 3000: 1}),
