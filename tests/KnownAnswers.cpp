@@ -25,12 +25,7 @@
 
 namespace {
 
-struct KnownAnswer {
-    const char* arguments;
-    std::uint64_t trace;
-    std::uint64_t ops;
-    std::uint64_t picture;
-};
+struct KnownAnswer { const char* arguments; std::uint64_t trace, ops, picture; };
 
 // Each comment says what its row adds to the rows above it.
 const KnownAnswer knownAnswers[] = {

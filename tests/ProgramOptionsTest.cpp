@@ -66,10 +66,9 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
 {
     RenderOptions o;
     std::string error;
-    ASSERT_TRUE(Parse({"--seed", "4294967295", "--size=1920x1080", "--figures", "3", "--ops", "-", "--trace", "t.csv",
-                       "--out", "p.png"},
-                      o, error))
-        << error;
+    const Args args{"--seed", "4294967295", "--size=1920x1080", "--figures", "3",
+                    "--ops", "-", "--trace", "t.csv", "--out", "p.png"};
+    ASSERT_TRUE(Parse(args, o, error)) << error;
     EXPECT_TRUE(o.seedGiven && o.seed == 4294967295u && o.figures == 3);
     EXPECT_TRUE(o.width == 1920 && o.height == 1080 && o.monitors.empty());
     EXPECT_TRUE(o.opsPath == "-" && o.tracePath == "t.csv" && o.outPath == "p.png");

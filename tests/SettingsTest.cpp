@@ -101,13 +101,8 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
 // it (never wrapped), the rest is ignored, and the notice says which.
 TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
 {
-    struct Case {
-        const char* name;
-        const char* argument;  // nullptr: none given
-        StoredValue value;
-        std::uint32_t stored;
-        const char* notice;  // "": taken as given
-    };
+    // A row's argument is nullptr when none is given, its notice "" when the option is taken as given.
+    struct Case { const char* name; const char* argument; StoredValue value; std::uint32_t stored; const char* notice; };
     // A notice quotes a long value's first 40 characters, whole ones.
     std::string accents;
     for (int i = 0; i < 700000; ++i) accents += "\u00e9";
