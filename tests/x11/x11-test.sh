@@ -62,31 +62,13 @@ expect_picture() {
 }
 
 modes() {
-    while read -r case target seed settings ending; do
-        [[ $case == \#* ]] && continue
-        settings=${settings//,/ } mask=- size=1024x768 window=root figures=1
-        case $target in
-        root) args="-root $settings" ;;
-        own) args="-window $settings" window=own size=800x600 ;;
-        saver-window | window-id) start_xev; window=$xev_window mask=xev size=320x200 ;;&
-        saver-window) args="--root $settings"; export XSCREENSAVER_WINDOW=$xev_window ;;
-        window-id) args="--root --window-id $(printf 0x%x "$xev_window") $settings" ;;
-        esac
-        start_gyrelace; expect_picture
-        case $ending in
-        sigterm) kill -TERM "$pid"; ended 143 ;;
-        q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
-        resize) xdotool windowsize "$window" 500 400
-            size=500x400 figures=2 expect_picture ;;&
-        destroy | resize) stop_xev; ended 0 ;;
-        esac
-        unset XSCREENSAVER_WINDOW; echo "ok $case"
-    done <<'CASES'
-root-default   root          13  --set,ZoomOption=0x3FE                                    sigterm
-root-joined    root          7   --object-size,0,--connect-dots                            sigterm
-saver-window   saver-window  21  --square,--no-circle,--clockwise,--colour-low             destroy
-window-id      window-id     9   --object-size,20,--set,ObjectShape=0x1FE,--connect-dots   resize
-own-window     own           4   --star8,--zoom-high,--zoom-2-phase,--anticlockwise        q
+    run_cases <<'CASES'
+# case         screen  limit  window     seed  settings                                               resizes       expect
+root-default   -       -      root       13    --set,ZoomOption=0x3FE                                   -             1@888
+root-joined    -       -      root       7     --object-size,0,--connect-dots                           -             1@888
+saver-window   -       -      saver:xev  21    --square,--no-circle,--clockwise,--colour-low            -             1@888:destroy
+window-id      -       -      id:xev     9     --object-size,20,--set,ObjectShape=0x1FE,--connect-dots  live:500x400  2@888:destroy
+own-window     -       -      own        4     --star8,--zoom-high,--zoom-2-phase,--anticlockwise       -             1@888:q
 CASES
 }
 
@@ -159,29 +141,34 @@ cut_to() {
     for i in 0 1 2; do cut+=" -channel ${rgb:i:1} -evaluate and $((65535 - 257 * ((1 << (8 - ${1:i:1})) - 1)))"; done
 }
 
-# Each row: gyrelace on a screen of its own (-screen 0 WxHxDEPTH and Xvfb's
-# options), under an address-space limit in KiB, in a window (root, id:ID for
-# --window-id, saver:ID for XSCREENSAVER_WINDOW, xev for another client's
-# 320x200 one) resized in turn while stopped (or dragged: twenty sizes
-# over 0.2 s while it runs, which begin one figure), and what it must do. refused:
-# status 1 and one line on stderr naming the window; unleaked: see
-# term_while_starting; black: one line on stderr, then waiting with the
-# screen black until SIGTERM; stays: the same, the screen too large to
-# capture; N@RGB: the renderer's picture of N figures at the last size, each
-# channel cut to RGB's bits (565: 5 red, 6 green, 5 blue).
-robust() {
-    local running= status
-    while read -r case screen limit where resizes expect; do
+# Each row: gyrelace on a screen (-screen 0 WxHxDEPTH and Xvfb's options;
+# -: the 1024x768 one started first), under an address-space limit in KiB,
+# in a window (root, own: its own 800x600 one, id:ID for --window-id,
+# saver:ID for XSCREENSAVER_WINDOW, ID xev: another client's 320x200 one)
+# with a seed and settings, resized in turn while stopped (live:WxH: once
+# as it runs; drag: twenty sizes over 0.2 s as it runs, beginning one
+# figure), and what it must do. refused: status 1 and one line on stderr
+# naming the window; unleaked: see term_while_starting; black: one line on
+# stderr, then waiting, the screen black, until SIGTERM; stays: the same,
+# the screen too large to capture; N@RGB[:END]: the renderer's picture of N
+# figures at the last size, each channel cut to RGB's bits (565: 5 red, 6
+# green, 5 blue), then SIGTERM, or END: q typed or the window destroyed.
+run_cases() {
+    local running=
+    while read -r case screen limit where seed settings resizes expect; do
         [[ $case == \#* ]] && continue
         if [[ $limit != - && $(ldd "$gyrelace") == *libasan* ]]; then echo "skip $case (AddressSanitizer)"; continue; fi
-        [[ $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
-        size=${screen%%,*} size=${size%x*} seed=3 settings= window=root mask=- figures=1 cut=
+        [[ $screen == - || $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
+        size=${screen%%,*} size=${size%x*} settings=${settings//,/ } window=root mask=- figures=1 cut=
+        [[ $screen != - ]] || size=1024x768; [[ $settings != - ]] || settings=
+        [[ $where != *xev ]] || { start_xev; window=$xev_window mask=xev size=320x200 where=${where/xev/$(printf 0x%x "$xev_window")}; }
         case $where in
         root) args=--root ;;
+        own) args=-window window=own size=800x600 ;;
         id:*) args="--window-id ${where#id:}" ;;
         saver:*) args=--root; export XSCREENSAVER_WINDOW=${where#saver:} ;;
-        xev) start_xev; window=$xev_window mask=xev size=320x200 args="--window-id $xev_window" ;;
         esac
+        args+=" $settings"
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
         unleaked) term_while_starting ;;
@@ -197,30 +184,40 @@ robust() {
                 # Twenty sizes 10 ms apart, from one xdotool, while it runs.
                 expect_picture; size=500x400
                 xdotool $(for i in $(seq 20); do echo windowsize "$window" $((320 + 9 * i)) $((200 + 10 * i)) sleep 0.01; done)
+            elif [[ $resizes == live:* ]]; then
+                expect_picture; size=${resizes#live:} && xdotool windowsize "$window" ${size/x/ }
             elif [[ $resizes != - ]]; then
                 expect_picture; kill -STOP "$pid"
                 for size in ${resizes//,/ }; do xdotool windowsize "$window" ${size/x/ }; done
                 kill -CONT "$pid"
             fi
-            figures=${expect%@*} expect_picture
-            kill -TERM "$pid"; ended 143 ;;
+            figures=${expect%@*} figures=${figures%%:*} expect_picture
+            case $expect in
+            *:q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
+            *:destroy) stop_xev; ended 0 ;;
+            *) kill -TERM "$pid"; ended 143 ;;
+            esac ;;
         esac
-        [[ $where != xev ]] || stop_xev
+        [[ $mask != xev || $expect == *:destroy ]] || stop_xev
         unset XSCREENSAVER_WINDOW; echo "ok $case"
-    done <<'CASES'
-# case             screen            limit   window          resizes                  expect
-window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
-saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
-term-at-start      640x480x24        -       root            -                        unleaked
-depth-8            640x480x8         -       root            -                        black
-depth-16           640x480x16        -       root            -                        1@565
-depth-30           640x480x30        -       root            -                        1@888
-directcolor        640x480x24,-cc,5  -       root            -                        1@888
-resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
-burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
-drag               640x480x24        -       xev             drag                     2@888
-too-large          16384x8193x16     -       root            -                        stays
-no-memory          8192x8192x24      150000  root            -                        stays
+    done
+}
+
+robust() {
+    run_cases <<'CASES'
+# case             screen            limit   window          seed  settings  resizes                  expect
+window-id-gone     640x480x24        -       id:0x3fffff     3     -         -                        refused
+saver-window-gone  640x480x24        -       saver:0x3fffff  3     -         -                        refused
+term-at-start      640x480x24        -       root            3     -         -                        unleaked
+depth-8            640x480x8         -       root            3     -         -                        black
+depth-16           640x480x16        -       root            3     -         -                        1@565
+depth-30           640x480x30        -       root            3     -         -                        1@888
+directcolor        640x480x24,-cc,5  -       root            3     -         -                        1@888
+resize-burst       640x480x24        -       id:xev          3     -         500x400,600x300,500x400  2@888
+burst-and-back     640x480x24        -       id:xev          3     -         500x400,320x200          1@888
+drag               640x480x24        -       id:xev          3     -         drag                     2@888
+too-large          16384x8193x16     -       root            3     -         -                        stays
+no-memory          8192x8192x24      150000  root            3     -         -                        stays
 CASES
 }
 
