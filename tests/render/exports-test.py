@@ -18,8 +18,7 @@ def run(args, status=0):
     assert done.returncode == status, f"{args}: status {done.returncode}, {done.stderr}"
     return done.stderr
 
-def colour(c):
-    return "#%02x%02x%02x" % (c & 255, (c >> 8) & 255, c >> 16)
+colour = lambda c: "#%02x%02x%02x" % (c & 255, (c >> 8) & 255, c >> 16)
 
 # The drawing of the last figure, monitor by monitor: ('line', from, to,
 # colour), ('ellipse', box, colour) or ('pixel', x, y, colour).
@@ -66,11 +65,8 @@ def drawn_by_svg(path):
         groups.append(drawn)
     return groups
 
-def lit(image, above=0):
-    return image.convert("L").point(lambda v: 255 if v > above else 0)
-
-def count(mask):
-    return mask.histogram()[255]
+lit = lambda image, above=0: image.convert("L").point(lambda v: 255 if v > above else 0)
+count = lambda mask: mask.histogram()[255]
 
 # Each row's --svg, parsed with lxml, holds exactly the drawing of --ops (the
 # same lines, outlines and pixels, coordinates and colours, in order, monitor
