@@ -21,10 +21,9 @@
 # leaving none of its shared memory mapped in the compositor.
 # usage: wayland-test.sh GYRELACE_WAYLAND GYRELACE_RENDER HOLD_POINTER
 set -euo pipefail
-render=$2
 source "$(dirname "$0")/../lib.sh"
 cp "$1" "$3" "$work/"  # for nobody, wherever the build tree is
-client=$work/${1##*/} hold=$work/${3##*/}
+render=$2 client=$work/${1##*/} hold=$work/${3##*/}
 source "$(dirname "$0")/../../tools/headless-sway.sh"
 
 # True when output $2 of compositor $1 shows the figure of place $3.

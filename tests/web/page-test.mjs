@@ -158,8 +158,7 @@ async function page() {
   await traced.waitForFunction((black) => document.getElementById('figures').toDataURL() !== black, limit, black);
   await traced.evaluate((hash) => { location.hash = hash; }, `seed=4712&object-size=20&${quick}`);
   await expectPicture(traced, `seed=4712&object-size=20&${quick}`, 640, 480);
-  await held.close();
-  await traced.close();
+  await Promise.all([held.close(), traced.close()]);
   console.log('ok restart');
 
   // Addresses over settings kept by Apply (or none), each from a fresh load:

@@ -1,14 +1,11 @@
 #!/bin/bash
 # The xscreensaver display mode on a private Xvfb, driven from outside:
-#   modes   on the root window, in XSCREENSAVER_WINDOW, in another client's
-#           window (xev) and in its own: the screen equals gyrelace-render's
-#           picture; a resize starts the next figure at the new size; SIGTERM,
-#           q and a destroyed window end it as xscreensaver expects;
+#   modes   the screen is gyrelace-render's picture in each kind of window,
+#           also after a resize, and each way out ends it as xscreensaver expects;
 #   daemon  run by the real xscreensaver daemon, activated and deactivated;
 #   panel   xscreensaver-settings reads gyrelace.xml without complaint;
-#   robust  what desktops do to it: a window gone before it starts, SIGTERM
-#           at any moment, visuals of each depth, resize bursts, windows too
-#           large for an image.
+#   robust  what desktops do to it: windows gone, SIGTERM at any moment,
+#           visuals of each depth, resize bursts, screens too large.
 # usage: x11-test.sh modes|plain-modes|daemon|panel|robust GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
