@@ -20,4 +20,6 @@ struct SaverSettings {
     std::uint32_t zoomOption = DefaultStored(StoredValue::ZoomOption);
     // Seconds a finished figure stays.
     std::int32_t endDelay = static_cast<std::int32_t>(DefaultStored(StoredValue::EndDelay));
+
+    bool operator==(const SaverSettings&) const = default;
 };

@@ -14,70 +14,45 @@ bool FakeLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0x9F; }
 
 TEST(CommandLine, SkipsTheProgramNameAndTheBlanksAfterIt)
 {
-    struct Case {
-        const char* line;
-        const char* tail;
-    };
+    struct Case { const char* line; const char* tail; };
     const Case cases[] = {
-        {"Gyrelace.scr /s", "/s"},
-        {"C:\\SAVER.SCR\t \x01/p 12", "/p 12"},
-        {"\"C:\\Program Files\\Gyrelace.scr\" /c:123", "/c:123"},
-        {"\"C:\\Program Files\\Gyrelace.scr\"/s", "/s"},
+        {"Gyrelace.scr /s", "/s"}, {"C:\\SAVER.SCR\t \x01/p 12", "/p 12"}, {"Gyrelace.scr", ""}, {"", ""},
+        {"\"C:\\Program Files\\Gyrelace.scr\" /c:123", "/c:123"}, {"\"C:\\Program Files\\Gyrelace.scr\"/s", "/s"},
         {"\"C:\\unterminated /s", ""},
         {"\"C:\\\x81\"dir\\Gyrelace.scr\" /s", "/s"},  // 0x81 0x22 is one character
-        {"Gyrelace.scr", ""},
-        {"", ""},
-        {"\xE9t\xE9.scr /a", "/a"},  // bytes above 0x7F belong to the name
+        {"\xE9t\xE9.scr /a", "/a"},                     // bytes above 0x7F belong to the name
     };
     for (const Case& c : cases) EXPECT_STREQ(SkipProgramName(c.line, FakeLeadByte), c.tail) << c.line;
 }
 
 TEST(CommandLine, TheFirstSignificantByteChoosesTheMode)
 {
+    using enum SaverMode;
     struct Case {
         const char* tail;
         SaverMode mode;
-        bool ownedByForeground;
-        const char* rest;  // where a window number is read, for Preview and ChangePassword
+        const char* rest = nullptr;  // where a window number is read, for Preview and ChangePassword
+        bool ownedByForeground = false;
     };
     const Case cases[] = {
-        {"", SaverMode::Configure, false, nullptr},
-        {" -/ -", SaverMode::Configure, false, nullptr},
-        {"/s", SaverMode::FullScreen, false, nullptr},
-        {"-S", SaverMode::FullScreen, false, nullptr},
-        {"s", SaverMode::FullScreen, false, nullptr},
-        {"/-/ s", SaverMode::FullScreen, false, nullptr},
-        {"/scr", SaverMode::FullScreen, false, nullptr},
-        {"/p 1234", SaverMode::Preview, false, "1234"},
-        {"/P1234", SaverMode::Preview, false, "1234"},
-        {"/p:1234", SaverMode::Preview, false, ":1234"},
-        {"/p", SaverMode::Preview, false, ""},
-        {"/l   77", SaverMode::Preview, false, "77"},
-        {"/c", SaverMode::Configure, true, nullptr},
-        {"/c:1234", SaverMode::Configure, true, nullptr},
-        {"/a 1234", SaverMode::ChangePassword, false, "1234"},
-        {"/a:1234", SaverMode::ChangePassword, false, ":1234"},
-        {"/\ts", SaverMode::Unrecognised, false, nullptr},
-        {"/x", SaverMode::Unrecognised, false, nullptr},
-        {"1", SaverMode::Unrecognised, false, nullptr},
-        {"\xD3", SaverMode::Unrecognised, false, nullptr},
+        {"", Configure},      {" -/ -", Configure},      {"/s", FullScreen},            {"-S", FullScreen},
+        {"s", FullScreen},    {"/-/ s", FullScreen},     {"/scr", FullScreen},          {"/p 1234", Preview, "1234"},
+        {"/P1234", Preview, "1234"},  {"/p:1234", Preview, ":1234"},  {"/p", Preview, ""},  {"/l   77", Preview, "77"},
+        {"/c", Configure, nullptr, true},  {"/c:1234", Configure, nullptr, true},  {"/a 1234", ChangePassword, "1234"},
+        {"/a:1234", ChangePassword, ":1234"},  {"/\ts", Unrecognised},  {"/x", Unrecognised},  {"1", Unrecognised},
+        {"\xD3", Unrecognised},
     };
     for (const Case& c : cases) {
         const SwitchScan scan = ScanSwitch(c.tail);
         EXPECT_EQ(scan.mode, c.mode) << c.tail;
         EXPECT_EQ(scan.ownedByForeground, c.ownedByForeground) << c.tail;
-        if (c.rest != nullptr) {
-            EXPECT_STREQ(scan.rest, c.rest) << c.tail;
-        }
+        if (c.rest != nullptr) { EXPECT_STREQ(scan.rest, c.rest) << c.tail; }
     }
 }
 
 TEST(CommandLine, ReadDecimalTakesLeadingDigitsAndWraps)
 {
-    struct Case {
-        const char* text;
-        std::uint32_t value;
-    };
+    struct Case { const char* text; std::uint32_t value; };
     const Case cases[] = {
         {"1234", 1234},   {"1234 5", 1234},         {":1234", 0},          {"", 0},
         {"-5", 0},        {"+5", 0},                {"0x10", 0},           {"4294967295", 4294967295u},

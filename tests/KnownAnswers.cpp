@@ -1,17 +1,12 @@
 // The figure engine pinned by known answers. Each row is a gyrelace-render
 // command line with the FNV-1a (64-bit) digests of the --trace and --ops
-// files it writes, so a row can be checked by hand with the renderer, and
-// of its picture's pixels (as COLORREFs, row by row), which alone shows
-// where a monitor's clipping cuts a stamp off. The
-// answers are today's output, which was checked point for point against an
-// independent implementation. Together the rows draw every curve type on
-// both axes, every shape with every rotation as outlines and as spokes,
-// every zoom level with each phase count, start and step mode, single
-// pixels, the closed polyline and every colour floor (the coverage test
-// below keeps it so), so a wrong constant, factor, angle, range or fraction
-// changes a digest. The same table runs natively, under 64-bit Wine, under
-// 32-bit Wine and as WebAssembly under Node, whose maths libraries differ
-// from glibc's in the last bits but must draw the same pixels.
+// files it writes (to check a row by hand with the renderer) and of its
+// picture's pixels (as COLORREFs, row by row: only these show where a
+// monitor's clip cuts a stamp), today's output, checked point for point
+// against an independent implementation. The coverage test below keeps the
+// rows drawing every curve, shape, rotation, zoom, style and colour floor.
+// The table runs natively, under Wine of each width and as WebAssembly under
+// Node, whose maths libraries differ in the last bits but must draw the same.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -30,12 +25,7 @@
 
 namespace {
 
-struct KnownAnswer {
-    const char* arguments;
-    std::uint64_t trace;
-    std::uint64_t ops;
-    std::uint64_t picture;
-};
+struct KnownAnswer { const char* arguments; std::uint64_t trace, ops, picture; };
 
 // Each comment says what its row adds to the rows above it.
 const KnownAnswer knownAnswers[] = {
@@ -99,9 +89,8 @@ public:
     bool Trace(const std::string& text) override { return (trace = Fnv1a(trace, text)), true; }
     bool Picture(const RasterSurface& raster) override
     {
-        std::string row;
         for (int y = 0; y < raster.Height(); ++y) {
-            row.clear();
+            std::string row;
             for (int x = 0; x < raster.Width(); ++x) {
                 const std::uint32_t colour = raster.PixelAt(x, y);
                 row.append({static_cast<char>(colour), static_cast<char>(colour >> 8), static_cast<char>(colour >> 16)});

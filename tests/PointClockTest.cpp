@@ -10,27 +10,13 @@
 
 namespace {
 
-// Points drawn by wake-ups at start + each offset.
-std::vector<int> Wakes(std::uint32_t interval, std::uint32_t start, std::initializer_list<std::uint32_t> offsets)
-{
-    PointClock clock;
-    int pointIndex = 0;
-    std::vector<int> drawn;
-    for (std::uint32_t offset : offsets) {
-        const int points = PointsDue(clock, pointIndex, interval, start + offset);
-        pointIndex += points;
-        drawn.push_back(points);
-    }
-    return drawn;
-}
-
 TEST(PointClock, WakeUpsDrawThePointsDue)
 {
     const struct {
         std::uint32_t interval, start;
         std::initializer_list<std::uint32_t> offsets;
         std::vector<int> drawn;
-    } cases[] = {
+    } cases[] = {  // the points drawn by wake-ups at start + each offset
         // 2 ms per point on a 15.6 ms timer: about 8 points a wake-up.
         {2, 1000, {0, 16, 31, 47, 62}, {1, 8, 7, 8, 8}},
         {20, 5, {0, 20, 40, 60}, {1, 1, 1, 1}},          // on time
@@ -40,7 +26,15 @@ TEST(PointClock, WakeUpsDrawThePointsDue)
         {20, 0, {0, 20, 5020, 5040, 5080}, {1, 1, 5, 1, 2}},  // then the pace goes on
         {1000, 0, {0, 9000}, {1, 1}},                    // at least one point
     };
-    for (const auto& c : cases) EXPECT_EQ(Wakes(c.interval, c.start, c.offsets), c.drawn) << c.interval;
+    for (const auto& c : cases) {
+        PointClock clock;
+        std::vector<int> drawn;
+        for (int pointIndex = 0; std::uint32_t offset : c.offsets) {
+            drawn.push_back(PointsDue(clock, pointIndex, c.interval, c.start + offset));
+            pointIndex += drawn.back();
+        }
+        EXPECT_EQ(drawn, c.drawn) << c.interval;
+    }
     PointClock clock;
     EXPECT_EQ(PointsDue(clock, 355, 1, 100000), 6) << "never past point 360";
     EXPECT_EQ(PointsDue(clock, 361, 1, 100000), 0);
@@ -57,25 +51,21 @@ std::unique_ptr<Animation> Started(std::int32_t endDelay, std::uint32_t interval
     return animation;
 }
 
-// Wakes every millisecond from `now` until the figure is done; returns when.
-std::uint32_t FinishFigure(Animation& animation, RecordingSurface& surface, std::uint32_t now)
-{
-    while (!FigureComplete(animation.figure)) {
-        if (AdvanceAnimation(animation, surface, ++now).nextFigureBegun) break;
-    }
-    return now;
-}
-
+// At 20 ms a point. A hold mid-figure (a password dialog's 9 s) puts the
+// next point one interval after the hold ends.
 TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
 {
-    const struct {
-        std::int32_t endDelay;
-        std::uint32_t heldFor;  // milliseconds the finished figure stays
-    } cases[] = {{3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};  // as held, or clamped on entry
+    // Each: the delay and the milliseconds the finished figure stays, as held or clamped on entry.
+    const struct { std::int32_t endDelay; std::uint32_t heldFor; } cases[] = {
+        {3, 3000}, {0, 0}, {-1, 0}, {61, 60000}, {0x7FFFFFFF, 60000}};
     for (const auto& c : cases) {
-        auto animation = Started(c.endDelay);
+        auto animation = Started(c.endDelay, 20);
         RecordingSurface surface;
-        const std::uint32_t done = FinishFigure(*animation, surface, 0x7FFFFF00u);
+        AdvanceAnimation(*animation, surface, 0x7FFFFF00u);
+        EXPECT_EQ(ResumeAnimation(*animation, 0x7FFFFF00u + 9000), 20u);
+        EXPECT_EQ(AdvanceAnimation(*animation, surface, 0x7FFFFF00u + 9020).pointsDrawn, 1);
+        std::uint32_t done = 0x7FFFFF00u + 9020;  // then a wake-up every millisecond until the figure is done
+        while (!FigureComplete(animation->figure) && !AdvanceAnimation(*animation, surface, ++done).nextFigureBegun) {}
         const std::size_t drawn = surface.log.size();
         if (c.heldFor == 0) {
             EXPECT_TRUE(surface.log.ends_with("erase\n")) << c.endDelay;
@@ -93,23 +83,11 @@ TEST(PointClock, TheCompletionDelayHoldsTheFinishedFigureThenErases)
         EXPECT_EQ(ResumeAnimation(*animation, done + 10), c.heldFor - 10);
         const ClockStep step = AdvanceAnimation(*animation, surface, done + c.heldFor);
         EXPECT_TRUE(step.nextFigureBegun);
-        EXPECT_EQ(step.wakeAfter, 1u) << "the next figure's first point one interval later";
+        EXPECT_EQ(step.wakeAfter, 20u) << "the next figure's first point one interval later";
         EXPECT_TRUE(surface.log.ends_with("erase\n"));
         EXPECT_EQ(animation->figure.pointIndex, 0);
     }
 }
-
-TEST(PointClock, AfterAHoldTheNextPointIsOneIntervalAway)
-{
-    auto animation = Started(1, 20);
-    RecordingSurface surface;
-    AdvanceAnimation(*animation, surface, 0);
-    AdvanceAnimation(*animation, surface, 20);
-    EXPECT_EQ(ResumeAnimation(*animation, 9000), 20u);  // a password dialog held it for 9 s
-    EXPECT_EQ(AdvanceAnimation(*animation, surface, 9020).pointsDrawn, 1);
-    EXPECT_EQ(AdvanceAnimation(*animation, surface, 9040).pointsDrawn, 1);
-}
-
 
 // The log of the figure an animation draws next, drawn to its end.
 std::string NextFigure(Animation& animation)

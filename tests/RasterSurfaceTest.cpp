@@ -27,22 +27,12 @@ bool Draw(DrawingSurface& surface, const std::string& operation)
     std::vector<int> v;
     for (int number; in >> number;) v.push_back(number);
     const auto n = v.size();
-    if (name == "move" && n == 2) {
-        surface.MoveTo(v[0], v[1]);
-    } else if (name == "line" && n == 2) {
-        surface.LineTo(v[0], v[1]);
-    } else if (name == "pixel" && n == 2) {
-        surface.SetPixel(v[0], v[1], white);
-    } else if (name == "arc" && n == 8) {
-        surface.Arc(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-    } else if (name == "clip" && n == 4) {
-        surface.ClipTo(v[0], v[1], v[2], v[3]);
-    } else if (name == "unclip" && n == 0) {
-        surface.Unclip();
-    } else {
-        return false;
-    }
-    return true;
+    if (name == "move" && n == 2) return surface.MoveTo(v[0], v[1]), true;
+    if (name == "line" && n == 2) return surface.LineTo(v[0], v[1]), true;
+    if (name == "pixel" && n == 2) return surface.SetPixel(v[0], v[1], white), true;
+    if (name == "arc" && n == 8) return surface.Arc(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]), true;
+    if (name == "clip" && n == 4) return surface.ClipTo(v[0], v[1], v[2], v[3]), true;
+    return name == "unclip" && n == 0 && (surface.Unclip(), true);
 }
 
 // '#' white, '.' black, '?' anything else.

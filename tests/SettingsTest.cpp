@@ -2,51 +2,54 @@
 // turn into, and the lenient reading of an option that a page's address gives.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 #include "settings/SettingOptions.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoredValues.h"
-#include "tests/MemoryStore.h"
 
 namespace {
 
-bool operator==(const SaverSettings& a, const SaverSettings& b)
-{
-    return a.radiusFactor == b.radiusFactor && a.timerInterval == b.timerInterval && a.joinTheDots == b.joinTheDots &&
-           a.objectShape == b.objectShape && a.objectRotation == b.objectRotation &&
-           a.colourOption == b.colourOption && a.zoomOption == b.zoomOption && a.endDelay == b.endDelay;
-}
-
-SaverSettings With(void (*change)(SaverSettings&))
-{
-    SaverSettings s;
-    change(s);
-    return s;
-}
+// A settings key that may be missing, the values in it, and every read in order.
+struct MemoryStore final : SettingsStore {
+    StoreRead ReadValue(const char* name, std::uint32_t& value) override
+    {
+        reads.emplace_back(name);
+        const auto found = values.find(name);
+        if (!keyExists || found == values.end()) return keyExists ? StoreRead::ValueMissing : StoreRead::KeyMissing;
+        value = found->second;
+        return StoreRead::Found;
+    }
+    void WriteValue(const char*, std::uint32_t) override {}
+    bool keyExists = true;
+    std::map<std::string, std::uint32_t> values;
+    std::vector<std::string> reads;
+};
 
 TEST(LoadSettings, MissingKeysAndValuesKeepFieldsButResetSizeRateAndConnectDots)
 {
     // Fields that held other values before the load.
-    const auto held = [](SaverSettings& s) {
-        s.radiusFactor = 0.5, s.timerInterval = 3, s.joinTheDots = 1, s.objectShape = ShapeStar6, s.endDelay = 9;
-    };
+    const SaverSettings held{
+        .radiusFactor = 0.5, .timerInterval = 3, .joinTheDots = 1, .objectShape = ShapeStar6, .endDelay = 9};
     MemoryStore noKey;
     noKey.keyExists = false;
-    SaverSettings settings = With(held);
+    SaverSettings settings = held;
     LoadSettings(settings, noKey);
     EXPECT_EQ(noKey.reads, (std::vector<std::string>{"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape",
                                                      "ObjectRotation", "ColourOption", "ZoomOption", "EndDelay"}));
-    EXPECT_TRUE(settings == With([](SaverSettings& s) { s.joinTheDots = 1, s.objectShape = ShapeStar6, s.endDelay = 9; }));
+    EXPECT_EQ(settings, (SaverSettings{.joinTheDots = 1, .objectShape = ShapeStar6, .endDelay = 9}));
 
     MemoryStore noValues;  // the key is there, holding nothing
-    settings = With(held);
+    settings = held;
     LoadSettings(settings, noValues);
-    EXPECT_TRUE(settings == With([](SaverSettings& s) { s.objectShape = ShapeStar6, s.endDelay = 9; }));
+    EXPECT_EQ(settings, (SaverSettings{.objectShape = ShapeStar6, .endDelay = 9}));
 }
 
 TEST(LoadSettings, StoredFormsConvertAndSurviveASave)
 {
-    struct Case {
-        std::uint32_t rate, interval, savedRate;
-    };
+    struct Case { std::uint32_t rate, interval, savedRate; };
     for (const Case c : {Case{36, 27, 37}, Case{400, 2, 500}, Case{1000, 1, 1000}, Case{35, 28, 35}, Case{1, 1000, 1}}) {
         MemoryStore store;
         store.values = {{"ImagesPerSec", c.rate}, {"RadiusFactor", 29}, {"JoinTheDots", 1}, {"ObjectShape", 0x1FE},
@@ -70,28 +73,24 @@ TEST(LoadSettings, StoredFormsConvertAndSurviveASave)
 
 TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
 {
-    struct Case {
-        StoredValue value;
-        std::uint32_t stored;
-        void (*mended)(SaverSettings&);
-    };
+    struct Case { StoredValue value; std::uint32_t stored; SaverSettings mended; };
     const Case cases[] = {
-        {StoredValue::ImagesPerSec, 0, [](SaverSettings& s) { s.timerInterval = 20; }},
-        {StoredValue::ImagesPerSec, 1001, [](SaverSettings& s) { s.timerInterval = 1; }},
-        {StoredValue::RadiusFactor, 0xFFFFFFFF, [](SaverSettings& s) { s.radiusFactor = 5.0; }},
-        {StoredValue::EndDelay, 61, [](SaverSettings& s) { s.endDelay = 60; }},
-        {StoredValue::EndDelay, 0x80000000, [](SaverSettings& s) { s.endDelay = 0; }},
-        {StoredValue::JoinTheDots, 2, [](SaverSettings& s) { s.joinTheDots = 0; }},
-        {StoredValue::ObjectShape, 0xFFFFFE01, [](SaverSettings&) {}},
-        {StoredValue::ObjectShape, 0x1081, [](SaverSettings& s) { s.objectShape = ShapeStar6; }},
-        {StoredValue::ObjectRotation, 0xFFFFFFFF, [](SaverSettings& s) { s.objectRotation = RotationAll; }},
-        {StoredValue::ColourOption, 20, [](SaverSettings&) {}},
-        {StoredValue::ZoomOption, 0xFFFFFFFF, [](SaverSettings& s) { s.zoomOption = ZoomAll; }},
+        {StoredValue::ImagesPerSec, 0, {.timerInterval = 20}},
+        {StoredValue::ImagesPerSec, 1001, {.timerInterval = 1}},
+        {StoredValue::RadiusFactor, 0xFFFFFFFF, {.radiusFactor = 5.0}},
+        {StoredValue::EndDelay, 61, {.endDelay = 60}},
+        {StoredValue::EndDelay, 0x80000000, {.endDelay = 0}},
+        {StoredValue::JoinTheDots, 2, {.joinTheDots = 0}},
+        {StoredValue::ObjectShape, 0xFFFFFE01, {}},
+        {StoredValue::ObjectShape, 0x1081, {.objectShape = ShapeStar6}},
+        {StoredValue::ObjectRotation, 0xFFFFFFFF, {.objectRotation = RotationAll}},
+        {StoredValue::ColourOption, 20, {}},
+        {StoredValue::ZoomOption, 0xFFFFFFFF, {.zoomOption = ZoomAll}},
     };
     for (const Case& c : cases) {
         SaverSettings s;
         ApplyStoredValue(s, c.value, c.stored);
-        EXPECT_TRUE(s == With(c.mended)) << StoredValueName(c.value) << " " << c.stored;
+        EXPECT_EQ(s, c.mended) << StoredValueName(c.value) << " " << c.stored;
     }
     StoredValue value;
     EXPECT_TRUE(FindStoredValue("endDELAY", value) && value == StoredValue::EndDelay) << "names in any case";
@@ -102,13 +101,8 @@ TEST(StoredValues, HandEditedValuesAreMendedOnLoad)
 // it (never wrapped), the rest is ignored, and the notice says which.
 TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
 {
-    struct Case {
-        const char* name;
-        const char* argument;  // nullptr: none given
-        StoredValue value;
-        std::uint32_t stored;
-        const char* notice;  // "": taken as given
-    };
+    // A row's argument is nullptr when none is given, its notice "" when the option is taken as given.
+    struct Case { const char* name; const char* argument; StoredValue value; std::uint32_t stored; const char* notice; };
     // A notice quotes a long value's first 40 characters, whole ones.
     std::string accents;
     for (int i = 0; i < 700000; ++i) accents += "\u00e9";

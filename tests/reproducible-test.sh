@@ -9,15 +9,10 @@ cd "$(dirname "$0")/.."
 export NODE_PATH=/usr/share/nodejs
 status=0
 for build in mingw-i686:gyrelace_scr:Gyrelace.scr mingw-x86_64:gyrelace_scr:Gyrelace.scr web:gyrelace_page:gyrelace.html; do
-    preset=${build%%:*} target=${build#*:} file=${build##*:}
-    target=${target%%:*}
+    preset=${build%%:*} target=${build#*:} file=${build##*:} && target=${target%%:*}
     again=build/again/$preset
     cmake --preset "$preset" -B "$again" >/dev/null
     cmake --build "$again" -j "$(nproc)" --target "$target" >/dev/null
-    if cmp "build/$preset/$file" "$again/$file"; then
-        echo "reproducible: $preset $file: the same bytes"
-    else
-        status=1
-    fi
+    cmp "build/$preset/$file" "$again/$file" && echo "reproducible: $preset $file: the same bytes" || status=1
 done
 exit $status

@@ -1,12 +1,7 @@
 #!/usr/bin/python3
-# gyrelace-render's exports read back by other programs' readers: each
-# --svg parsed with lxml must hold exactly the drawing of --ops (the same
-# lines, outlines and pixels, coordinates and colours, in order, monitor by
-# monitor) and, rasterized by rsvg-convert, light what the PNG lights; each
-# --animate decoded by Pillow must have the frames and durations the rate
-# and the delay call for, the frame before each delay being --out's picture
-# exactly; bad exports end with 2 and leave no file behind; devices, FIFOs
-# and links are written through, and a signal leaves nothing half-written.
+# gyrelace-render's exports read back by other programs' readers (lxml,
+# rsvg-convert, Pillow), its refusals, its writes through devices, FIFOs
+# and links, and what a signal leaves: each part below says what it checks.
 # usage: exports-test.py GYRELACE-RENDER
 import os, re, signal, stat, subprocess, sys, tempfile, time
 from lxml import etree
@@ -23,8 +18,7 @@ def run(args, status=0):
     assert done.returncode == status, f"{args}: status {done.returncode}, {done.stderr}"
     return done.stderr
 
-def colour(c):
-    return "#%02x%02x%02x" % (c & 255, (c >> 8) & 255, c >> 16)
+colour = lambda c: "#%02x%02x%02x" % (c & 255, (c >> 8) & 255, c >> 16)
 
 # The drawing of the last figure, monitor by monitor: ('line', from, to,
 # colour), ('ellipse', box, colour) or ('pixel', x, y, colour).
@@ -71,13 +65,12 @@ def drawn_by_svg(path):
         groups.append(drawn)
     return groups
 
-def lit(image, above=0):
-    return image.convert("L").point(lambda v: 255 if v > above else 0)
+lit = lambda image, above=0: image.convert("L").point(lambda v: 255 if v > above else 0)
+count = lambda mask: mask.histogram()[255]
 
-def count(mask):
-    return mask.histogram()[255]
-
-# Each row: the figures' arguments.
+# Each row's --svg, parsed with lxml, holds exactly the drawing of --ops (the
+# same lines, outlines and pixels, coordinates and colours, in order, monitor
+# by monitor) and, rasterized by rsvg-convert, lights what the PNG lights.
 svg_rows = [
     "--seed 5 --size 640x480",                                                    # circles
     "--seed 6 --size 800x600 --set shape=0x1FE --set rotation=0xE --set zoom=0x3FE",  # every shape turning, zooming
@@ -100,7 +93,7 @@ for args in svg_rows:
     print("ok svg", args)
 
 # Each row: arguments, frames a second, then the frames and durations the
-# animation must have, and how many figures.
+# animation must have, the frame before each delay being --out's picture.
 webp_rows = [
     ("--seed 5 --size 320x240 --set shape=0x1FE --set rotation=0xE --figures 2", 25, 2 * 181 + 1, {40: 2 * 180 + 1, 1000: 2}),
     ("--seed 6 --size 320x240 --set rate=20 --set delay=3", 10, 181, {100: 180, 3000: 1}),
@@ -124,12 +117,16 @@ for args, fps, frames, durations in webp_rows:
     print("ok animate", args)
 
 # Bad exports: one line naming the problem, status 2 (1 when writing
-# fails), nothing left behind. full.* are copies of /dev/full.
-os.mkdir(os.path.join(work, "taken.svg"))
-os.symlink("a.svg", os.path.join(work, "link.svg"))
+# fails), nothing left behind, the files there before untouched. full.* are
+# copies of /dev/full.
+at = lambda name: os.path.join(work, name)
+files = lambda: sorted((n, os.lstat(at(n)).st_size, os.lstat(at(n)).st_mtime_ns) for n in os.listdir(work))
+os.mkdir(at("taken.svg"))
+os.symlink("a.svg", at("link.svg"))
 for name in ("full.png", "full.webp"):
-    os.mknod(os.path.join(work, name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
-for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
+    os.mknod(at(name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
+for args, says, status in [("--size 0x0 --trace a.ops --ops new.ops", ": --size: '0x0' is not WxH with each side 1..65535\n", 2),
+                           ("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
                            ("--animate a.webp --fps 0", "frame rate", 2), ("--animate a.webp --fps 101", "frame rate", 2),
                            ("--animate a.webp --size 20000x10", "WebP", 2), ("--svg no/such/a.svg", "cannot write", 2),
                            ("--svg taken.svg", "'taken.svg': Is a directory", 2),
@@ -139,16 +136,15 @@ for args, says, status in [("--svg a.png", "does not end in .svg", 2), ("--anima
                            ("--out full.png", "cannot write 'full.png': No space left on device", 1),
                            ("--animate full.webp", "cannot write 'full.webp': No space left on device", 1),
                            ("--out - --size 640x480 >full.png", "standard output: No space left on device", 1)]:
-    before = sorted(os.listdir(work))
+    before = files()
     said = run(f"--seed 1 {args}", status)
-    assert says in said and said.count("\n") == 1, f"{args}: {said}"
-    assert sorted(os.listdir(work)) == before, f"{args}: left {set(os.listdir(work)) - set(before)}"
+    assert said.startswith("gyrelace-render: ") and says in said and said.count("\n") == 1, f"{args}: {said}"
+    assert files() == before, f"{args}: changed {set(files()) ^ set(before)}"
 print("ok refusals")
 
 # A device, a FIFO and standard output (here by a link to it) are written
 # straight through and stay what they were; a link to a file is followed and
 # the file written whole, the link kept. No part file is left anywhere.
-at = lambda name: os.path.join(work, name)
 os.mkfifo(at("fifo.ops"))
 os.mknod(at("null.png"), 0o600 | stat.S_IFCHR, os.makedev(1, 3))
 os.mkdir(at("sub"))

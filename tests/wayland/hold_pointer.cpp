@@ -1,9 +1,9 @@
 // Gives the compositor's seat a pointer for as long as it runs (a headless
 // compositor has none), so that its cursor commands reach the clients: a
-// virtual pointer of the wlr virtual-pointer protocol. Says "ready" on
-// stdout once the pointer is there; then moves it by each line "DX DY" read
-// from stdin, a device's motion as a user's hand makes it, saying "moved"
-// once the compositor has it. Ends when the connection does, or on a signal.
+// virtual pointer of the wlr virtual-pointer protocol. Moves it by each
+// line "DX DY" read from stdin, a device's motion as a user's hand makes it,
+// saying "moved" on stdout once the compositor has it. Ends when the
+// connection does, or on a signal.
 #include <wayland-client.h>
 
 #include <cstdint>
@@ -44,8 +44,6 @@ int main()
     if (manager == nullptr) return 1;
     auto* pointer = wl_proxy_marshal_constructor(static_cast<wl_proxy*>(manager), 0, &pointerInterface, nullptr, nullptr);
     wl_display_roundtrip(display);
-    std::puts("ready");
-    std::fflush(stdout);
     for (int dx, dy; std::scanf("%d %d", &dx, &dy) == 2;) {
         wl_proxy_marshal(pointer, 0, 0u, wl_fixed_from_int(dx), wl_fixed_from_int(dy));
         wl_proxy_marshal(pointer, 4);

@@ -23,14 +23,10 @@
 # leaving none of its shared memory mapped in the compositor.
 # usage: wayland-test.sh GYRELACE_WAYLAND GYRELACE_RENDER HOLD_POINTER
 set -euo pipefail
-render=$2 work=$(mktemp -d)
-chmod 755 "$work" && cp "$1" "$3" "$work/"  # for nobody, wherever the build tree is
-client=$work/${1##*/} hold=$work/${3##*/}
+source "$(dirname "$0")/../lib.sh"
+cp "$1" "$3" "$work/"  # for nobody, wherever the build tree is
+render=$2 client=$work/${1##*/} hold=$work/${3##*/}
 source "$(dirname "$0")/../../tools/headless-sway.sh"
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $case: $*" >&2; exit 1; }
-quick="--points-per-second 1000 --completion-delay 60"
 
 # True when output $2 of compositor $1 shows the figure of place $3.
 shows_figure() {
@@ -39,7 +35,7 @@ shows_figure() {
     "${env[@]}" grim -o "$2" "$shot" 2>/dev/null || return 1
     "$render" --seed $(((seed + $3 * 2654435769) % 4294967296)) --size "$(identify -format %wx%h "$shot")" \
         $settings $quick --out "$work/want.png"
-    [[ $(compare -metric AE "$shot" "$work/want.png" null: 2>&1) == 0 ]]
+    same "$shot" "$work/want.png"
 }
 # Waits until output $1 shows the figure of place $2, by default the next one.
 expect_figure() {
@@ -61,7 +57,6 @@ hold_input() {
     # A wallpaper leaves the cursor to the compositor: it goes after 100 ms still.
     [[ $mode == saver ]] || "${env[@]}" swaymsg seat - hide_cursor 100 >/dev/null
 }
-gone() { [[ $(cut -d' ' -f3 "/proc/$1/stat" 2>/dev/null) =~ ^Z?$ ]]; }
 unmapped() { ! grep -q memfd:gyrelace "/proc/$1/maps"; }
 
 # Each headless output's mode and logical place; its scale comes from the row.
@@ -114,10 +109,8 @@ while read -r case outputs mode seed settings steps; do
         esac
     done
     wait_for 30 gone "$pid" || fail "did not end after $step"
-    status=0 && wait "$pid" || status=$?
     expected=0 && [[ $step == lost ]] && expected=1
-    ((status == expected)) || fail "ended with status $status, not $expected: $(cat "$work/err")"
-    [[ $(grep -c '' "$work/err") == "$expected" ]] && ! grep -q ': Success$' "$work/err" || fail "stderr: $(cat "$work/err")"
+    ended "$expected" "$expected" && ! grep -q ': Success$' "$work/err" || fail "stderr: $(cat "$work/err")"
     [[ $step == lost ]] || wait_for 30 unmapped "$compositor" || fail "its shared memory is still mapped in sway"
     exec 3>&-
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || :; wait "$pid" 2>/dev/null || :; done

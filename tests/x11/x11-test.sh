@@ -1,30 +1,16 @@
 #!/bin/bash
 # The xscreensaver display mode on a private Xvfb, driven from outside:
-#   modes   on the root window, in XSCREENSAVER_WINDOW, in another client's
-#           window (xev) and in its own: the screen equals gyrelace-render's
-#           picture; a resize starts the next figure at the new size; SIGTERM,
-#           q and a destroyed window end it as xscreensaver expects;
+#   modes   the screen is gyrelace-render's picture in each kind of window,
+#           also after a resize, and each way out ends it as xscreensaver expects;
 #   daemon  run by the real xscreensaver daemon, activated and deactivated;
 #   panel   xscreensaver-settings reads gyrelace.xml without complaint;
-#   robust  what desktops do to it: a window gone before it starts, SIGTERM
-#           at any moment, visuals of each depth, resize bursts, windows too
-#           large for an image.
+#   robust  what desktops do to it: windows gone, SIGTERM at any moment,
+#           visuals of each depth, resize bursts, screens too large.
 # usage: x11-test.sh modes|plain-modes|daemon|panel|robust GYRELACE RENDER GYRELACE_XML
 set -euo pipefail
 what=$1 gyrelace=$2 render=$3 xml=$4
 name=${gyrelace##*/} name=${name:0:15}  # its command name in /proc once it has started
-work=$(mktemp -d)
-chmod 755 "$work"  # the daemon and the panel run as nobody
-pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; [[ -n ${KEEP:-} ]] || rm -rf "$work"; }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Repeats a command until it succeeds, for at most LIMIT seconds.
-wait_for() {
-    local limit=$1 start=$SECONDS; shift
-    until "$@"; do (( SECONDS - start < limit )) || return 1; sleep 0.2; done
-}
+source "$(dirname "$0")/../lib.sh"  # $work: the daemon and the panel run as nobody
 
 # Starts a private Xvfb with these arguments in place of the last one.
 start_xvfb() {
@@ -37,17 +23,13 @@ start_xvfb() {
 # plain-modes: the same cases on a server without MIT-SHM, where XPutImage serves.
 xvfb=(-screen 0 1024x768x24); [[ $what == plain-modes ]] && xvfb+=(-extension MIT-SHM) what=modes
 [[ $what == robust ]] || start_xvfb "${xvfb[@]}"
-# A finished figure at 1000 points a second takes 0.36 s and then stays a minute.
-quick="--points-per-second 1000 --completion-delay 60"
 
 # True when window $1 shows exactly the picture $2, the screen rounded to
 # 8 bits a channel and both passed through the convert options that follow.
 shows() {
     import -silent -window "$1" -define png:bit-depth=8 "$work/screen.png" 2>/dev/null || return 1
-    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png"
-    [[ $(compare -metric AE "$work/a.png" "$work/b.png" null: 2>&1) == 0 ]]
+    convert "$work/screen.png" "${@:3}" "$work/a.png" && convert "$2" "${@:3}" "$work/b.png" && same "$work/a.png" "$work/b.png"
 }
-gone() { [[ ! -e /proc/$1/stat ]] || [[ $(cut -d' ' -f3 "/proc/$1/stat") == Z ]]; }
 start_xev() {
     xev -geometry 320x200+0+0 >/dev/null 2>&1 & xev_pid=$!; pids+=($xev_pid)
     xev_window=$(timeout 30 xdotool search --sync --name '^Event Tester$' | head -1)
@@ -73,41 +55,17 @@ expect_picture() {
     "$render" --seed "$seed" --size "$size" --figures "$figures" $settings $quick --out "$work/want.png"
     local crop=(); [[ $mask == xev ]] && crop=(-fill black -draw "rectangle 0,0 69,69")  # xev's inner window
     wait_for 60 shows "$window" "$work/want.png" "${crop[@]}" ${cut:-} ||
-        fail "$case: the screen is not gyrelace-render's picture"
-}
-# Waits for gyrelace to end with status $1 and ${2:-0} lines on stderr.
-ended() {
-    local status=0; wait "$pid" || status=$?
-    (( status == $1 )) || fail "$case: ended with status $status, not $1"
-    [[ $(grep -c '' "$work/err") == "${2:-0}" ]] || fail "$case: stderr: $(cat "$work/err")"
+        fail "the screen is not gyrelace-render's picture"
 }
 
 modes() {
-    while read -r case target seed settings ending; do
-        [[ $case == \#* ]] && continue
-        settings=${settings//,/ } mask=- size=1024x768 window=root figures=1
-        case $target in
-        root) args="-root $settings" ;;
-        own) args="-window $settings" window=own size=800x600 ;;
-        saver-window | window-id) start_xev; window=$xev_window mask=xev size=320x200 ;;&
-        saver-window) args="--root $settings"; export XSCREENSAVER_WINDOW=$xev_window ;;
-        window-id) args="--root --window-id $(printf 0x%x "$xev_window") $settings" ;;
-        esac
-        start_gyrelace; expect_picture
-        case $ending in
-        sigterm) kill -TERM "$pid"; ended 143 ;;
-        q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
-        resize) xdotool windowsize "$window" 500 400
-            size=500x400 figures=2 expect_picture ;;&
-        destroy | resize) stop_xev; ended 0 ;;
-        esac
-        unset XSCREENSAVER_WINDOW; echo "ok $case"
-    done <<'CASES'
-root-default   root          13  --set,ZoomOption=0x3FE                                    sigterm
-root-joined    root          7   --object-size,0,--connect-dots                            sigterm
-saver-window   saver-window  21  --square,--no-circle,--clockwise,--colour-low             destroy
-window-id      window-id     9   --object-size,20,--set,ObjectShape=0x1FE,--connect-dots   resize
-own-window     own           4   --star8,--zoom-high,--zoom-2-phase,--anticlockwise        q
+    run_cases <<'CASES'
+# case         screen  limit  window     seed  settings                                               resizes       expect
+root-default   -       -      root       13    --set,ZoomOption=0x3FE                                   -             1@888
+root-joined    -       -      root       7     --object-size,0,--connect-dots                           -             1@888
+saver-window   -       -      saver:xev  21    --square,--no-circle,--clockwise,--colour-low            -             1@888:destroy
+window-id      -       -      id:xev     9     --object-size,20,--set,ObjectShape=0x1FE,--connect-dots  live:500x400  2@888:destroy
+own-window     -       -      own        4     --star8,--zoom-high,--zoom-2-phase,--anticlockwise       -             1@888:q
 CASES
 }
 
@@ -152,8 +110,6 @@ panel() {
     echo "ok panel"
 }
 
-# True once gyrelace runs, past the exec of the shell that starts it (which
-# would take a signal for itself), or is gone.
 # 200 starts of gyrelace, each ended by SIGTERM after a random 0-30 ms or as
 # soon as a new shared memory segment shows, whichever comes first; none of
 # their segments may outlive them (those left are removed).
@@ -170,7 +126,7 @@ term_while_starting() {
     # Columns: key shmid perms size cpid ...; perms 1000 marks a segment for removal.
     left=$(awk -v started="$started" '$3 < 1000 && index(started, " " $5 " ") { print $2 }' /proc/sysvipc/shm)
     for i in $left; do ipcrm -m "$i"; done
-    [[ -z $left ]] || fail "$case: $(wc -w <<<"$left") shared memory segments outlived their processes"
+    [[ -z $left ]] || fail "$(wc -w <<<"$left") shared memory segments outlived their processes"
 }
 
 # True when gyrelace has written on stderr and waits, asleep.
@@ -182,37 +138,42 @@ cut_to() {
     for i in 0 1 2; do cut+=" -channel ${rgb:i:1} -evaluate and $((65535 - 257 * ((1 << (8 - ${1:i:1})) - 1)))"; done
 }
 
-# Each row: gyrelace on a screen of its own (-screen 0 WxHxDEPTH and Xvfb's
-# options), under an address-space limit in KiB, in a window (root, id:ID for
-# --window-id, saver:ID for XSCREENSAVER_WINDOW, xev for another client's
-# 320x200 one) resized in turn while stopped (or dragged: twenty sizes
-# over 0.2 s while it runs, which begin one figure), and what it must do. refused:
-# status 1 and one line on stderr naming the window; unleaked: see
-# term_while_starting; black: one line on stderr, then waiting with the
-# screen black until SIGTERM; stays: the same, the screen too large to
-# capture; N@RGB: the renderer's picture of N figures at the last size, each
-# channel cut to RGB's bits (565: 5 red, 6 green, 5 blue).
-robust() {
-    local running= status
-    while read -r case screen limit where resizes expect; do
+# Each row: gyrelace on a screen (-screen 0 WxHxDEPTH and Xvfb's options;
+# -: the 1024x768 one started first), under an address-space limit in KiB,
+# in a window (root, own: its own 800x600 one, id:ID for --window-id,
+# saver:ID for XSCREENSAVER_WINDOW, ID xev: another client's 320x200 one)
+# with a seed and settings, resized in turn while stopped (live:WxH: once
+# as it runs; drag: twenty sizes over 0.2 s as it runs, beginning one
+# figure), and what it must do. refused: status 1 and one line on stderr
+# naming the window; unleaked: see term_while_starting; black: one line on
+# stderr, then waiting, the screen black, until SIGTERM; stays: the same,
+# the screen too large to capture; N@RGB[:END]: the renderer's picture of N
+# figures at the last size, each channel cut to RGB's bits (565: 5 red, 6
+# green, 5 blue), then SIGTERM, or END: q typed or the window destroyed.
+run_cases() {
+    local running=
+    while read -r case screen limit where seed settings resizes expect; do
         [[ $case == \#* ]] && continue
         if [[ $limit != - && $(ldd "$gyrelace") == *libasan* ]]; then echo "skip $case (AddressSanitizer)"; continue; fi
-        [[ $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
-        size=${screen%%,*} size=${size%x*} seed=3 settings= window=root mask=- figures=1 cut=
+        [[ $screen == - || $screen == "$running" ]] || start_xvfb -screen 0 ${screen//,/ }; running=$screen
+        size=${screen%%,*} size=${size%x*} settings=${settings//,/ } window=root mask=- figures=1 cut=
+        [[ $screen != - ]] || size=1024x768; [[ $settings != - ]] || settings=
+        [[ $where != *xev ]] || { start_xev; window=$xev_window mask=xev size=320x200 where=${where/xev/$(printf 0x%x "$xev_window")}; }
         case $where in
         root) args=--root ;;
+        own) args=-window window=own size=800x600 ;;
         id:*) args="--window-id ${where#id:}" ;;
         saver:*) args=--root; export XSCREENSAVER_WINDOW=${where#saver:} ;;
-        xev) start_xev; window=$xev_window mask=xev size=320x200 args="--window-id $xev_window" ;;
         esac
+        args+=" $settings"
         [[ $expect == unleaked ]] || start_gyrelace
         case $expect in
         unleaked) term_while_starting ;;
-        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "$case: the window is not named" ;;
-        black | stays) wait_for 30 waiting || fail "$case: no line on stderr, or not waiting after it"
+        refused) ended 1 1; grep -q "${where#*:}" "$work/err" || fail "the window is not named" ;;
+        black | stays) wait_for 30 waiting || fail "no line on stderr, or not waiting after it"
             if [[ $expect == black ]]; then
                 convert -size "$size" xc:black "$work/want.png"
-                wait_for 30 shows root "$work/want.png" || fail "$case: the screen is not black"
+                wait_for 30 shows root "$work/want.png" || fail "the screen is not black"
             fi
             kill -TERM "$pid"; ended 143 1 ;;
         *@*) cut_to "${expect#*@}"
@@ -220,31 +181,41 @@ robust() {
                 # Twenty sizes 10 ms apart, from one xdotool, while it runs.
                 expect_picture; size=500x400
                 xdotool $(for i in $(seq 20); do echo windowsize "$window" $((320 + 9 * i)) $((200 + 10 * i)) sleep 0.01; done)
+            elif [[ $resizes == live:* ]]; then
+                expect_picture; size=${resizes#live:} && xdotool windowsize "$window" ${size/x/ }
             elif [[ $resizes != - ]]; then
                 expect_picture; kill -STOP "$pid"
                 for size in ${resizes//,/ }; do xdotool windowsize "$window" ${size/x/ }; done
                 kill -CONT "$pid"
             fi
-            figures=${expect%@*} expect_picture
-            kill -TERM "$pid"; ended 143 ;;
+            figures=${expect%@*} figures=${figures%%:*} expect_picture
+            case $expect in
+            *:q) xdotool keydown --window "$window" q 2>/dev/null; ended 0 ;;
+            *:destroy) stop_xev; ended 0 ;;
+            *) kill -TERM "$pid"; ended 143 ;;
+            esac ;;
         esac
-        [[ $where != xev ]] || stop_xev
+        [[ $mask != xev || $expect == *:destroy ]] || stop_xev
         unset XSCREENSAVER_WINDOW; echo "ok $case"
-    done <<'CASES'
-# case             screen            limit   window          resizes                  expect
-window-id-gone     640x480x24        -       id:0x3fffff     -                        refused
-saver-window-gone  640x480x24        -       saver:0x3fffff  -                        refused
-term-at-start      640x480x24        -       root            -                        unleaked
-depth-8            640x480x8         -       root            -                        black
-depth-16           640x480x16        -       root            -                        1@565
-depth-30           640x480x30        -       root            -                        1@888
-directcolor        640x480x24,-cc,5  -       root            -                        1@888
-resize-burst       640x480x24        -       xev             500x400,600x300,500x400  2@888
-burst-and-back     640x480x24        -       xev             500x400,320x200          1@888
-height-only        640x480x24        -       xev             320x400                  2@888
-drag               640x480x24        -       xev             drag                     2@888
-too-large          16384x8193x16     -       root            -                        stays
-no-memory          8192x8192x24      150000  root            -                        stays
+    done
+}
+
+robust() {
+    run_cases <<'CASES'
+# case             screen            limit   window          seed  settings  resizes                  expect
+window-id-gone     640x480x24        -       id:0x3fffff     3     -         -                        refused
+saver-window-gone  640x480x24        -       saver:0x3fffff  3     -         -                        refused
+term-at-start      640x480x24        -       root            3     -         -                        unleaked
+depth-8            640x480x8         -       root            3     -         -                        black
+depth-16           640x480x16        -       root            3     -         -                        1@565
+depth-30           640x480x30        -       root            3     -         -                        1@888
+directcolor        640x480x24,-cc,5  -       root            3     -         -                        1@888
+resize-burst       640x480x24        -       id:xev          3     -         500x400,600x300,500x400  2@888
+burst-and-back     640x480x24        -       id:xev          3     -         500x400,320x200          1@888
+height-only        640x480x24        -       id:xev          3     -         320x400                  2@888
+drag               640x480x24        -       id:xev          3     -         drag                     2@888
+too-large          16384x8193x16     -       root            3     -         -                        stays
+no-memory          8192x8192x24      150000  root            3     -         -                        stays
 CASES
 }
 
