@@ -135,6 +135,9 @@ for args, says, status in [("--size 0x0 --trace a.ops --ops new.ops", ": --size:
                            ("--svg link.svg --ops a.svg", "two outputs name the same file", 2),
                            ("--out full.png", "cannot write 'full.png': No space left on device", 1),
                            ("--animate full.webp", "cannot write 'full.webp': No space left on device", 1),
+                           # a later output failing leaves none of the earlier ones' files
+                           ("--out b.png --trace b.csv --svg no/such/b.svg", "cannot write 'no/such/b.svg'", 2),
+                           ("--out b.png --trace b.csv --animate full.webp", "'full.webp': No space left on device", 1),
                            ("--out - --size 640x480 >full.png", "standard output: No space left on device", 1)]:
     before = files()
     said = run(f"--seed 1 {args}", status)
