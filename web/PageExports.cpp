@@ -100,6 +100,10 @@ EMSCRIPTEN_KEEPALIVE std::uint32_t gyrelace_advance(std::uint32_t now) { return 
 
 EMSCRIPTEN_KEEPALIVE std::uint32_t gyrelace_resume(std::uint32_t now) { return ThePage().picture.Resume(now); }
 
+// How many pictures were made so far: the page asks for the new one's
+// pixels only when this changed.
+EMSCRIPTEN_KEEPALIVE int gyrelace_made() { return ThePage().picture.Made(); }
+
 // The picture: how many were made so far, the pixels' address (0 when none
 // could be made), width and height.
 EMSCRIPTEN_KEEPALIVE const std::uint32_t* gyrelace_picture()

@@ -62,7 +62,7 @@
       ['address', 'string', ['number']],
       ['text', 'string', []], ['panel', 'string', []], ['start', null, ['number', 'number', 'number', 'number']],
       ['offer', null, ['number', 'number', 'number']], ['advance', 'number', ['number']],
-      ['resume', 'number', ['number']], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
+      ['resume', 'number', ['number']], ['made', 'number', []], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
       api[name] = module.cwrap('gyrelace_' + name, result, args);
     }
     const encoder = new TextEncoder();
@@ -128,9 +128,9 @@
     // The module's picture after a start or a size taken: shown whole, or the
     // reason why there is none; after that only what changed.
     function shown() {
-      const at = api.picture() >> 2;
-      const [count, address, w, h] = module.HEAPU32.subarray(at, at + 4);
-      if (count !== made) {
+      if (api.made() !== made) {
+        const at = api.picture() >> 2;
+        const [count, address, w, h] = module.HEAPU32.subarray(at, at + 4);
         made = count;
         pixels = address;
         canvas.width = w;
