@@ -11,6 +11,7 @@ add_library(gyrelace_engine STATIC
   anim/TrigTables.cpp
   settings/CommandLineScan.cpp
   settings/SettingOptions.cpp
+  settings/SettingsPanel.cpp
   settings/SettingsStore.cpp
   settings/StoredValues.cpp
   stamps/ShapeStamps.cpp

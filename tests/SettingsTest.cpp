@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "settings/SettingOptions.h"
+#include "settings/SettingsPanel.h"
 #include "settings/SettingsStore.h"
 #include "settings/StoredValues.h"
 
@@ -138,6 +139,40 @@ TEST(SettingOptions, LenientReadingMendsOrIgnoresAndSaysSo)
                            : std::string(c.notice).find("ignored") != std::string::npos ? LenientOutcome::Ignored
                                                                                         : LenientOutcome::Mended);
     }
+}
+
+// The panels' policy: a number's check as it is typed, Select All / None,
+// and what OK or Apply keeps.
+TEST(SettingsPanel, EntriesSelectAllAndWhatOkKeeps)
+{
+    const SettingRow &size = SettingRowOf(StoredValue::RadiusFactor), &delay = SettingRowOf(StoredValue::EndDelay);
+    const SettingRow &rate = SettingRowOf(StoredValue::ImagesPerSec);
+    const struct {
+        const SettingRow& row;
+        Entry entry;
+        std::uint32_t held, after;
+        bool refused;
+    } entries[] = {
+        {size, {true, 60}, 6, 60, false},    {size, {true, 600}, 60, 60, true},  {size, {true, -1}, 60, 60, true},
+        {size, {true, 2.5}, 60, 60, true},   {size, {false, 0}, 60, 8, false},   {delay, {true, 61}, 30, 1, true},
+        {delay, {true, 0}, 30, 0, false},    {rate, {true, 0}, 25, 25, true},    {rate, {true, 1000}, 25, 1000, false},
+    };
+    for (const auto& e : entries) {
+        const EntryCheck check = CheckEntry(e.row, e.entry, e.held);
+        EXPECT_EQ(check.held, e.after) << e.row.name << " " << e.entry.number;
+        EXPECT_EQ(check.refused, e.refused) << e.row.name << " " << e.entry.number;
+    }
+    const std::uint32_t all[] = {0, 0, 1, 0x1FE, 0xE, 30, 0x3FE, 0};
+    for (int i = 0; i < storedValueCount; ++i) {
+        const SettingRow& row = settingsTable[i];
+        EXPECT_EQ(AfterSelectAll(row, 30, true), all[i] == 0 ? 30u : all[i]) << row.name;
+        EXPECT_EQ(AfterSelectAll(row, 30, false), all[i] == 0 || all[i] == 30 ? 30u : 0u) << row.name;
+    }
+    std::uint32_t kept = 0;
+    EXPECT_TRUE(KeptOf(SettingRowOf(StoredValue::ObjectShape), 0, kept) && kept == ShapeCircle) << "an empty set";
+    EXPECT_TRUE(KeptOf(SettingRowOf(StoredValue::ZoomOption), 0, kept) && kept == 0);
+    EXPECT_FALSE(KeptOf(SettingRowOf(StoredValue::ColourOption), 0, kept)) << "no colour chosen: not written";
+    EXPECT_TRUE(KeptOf(SettingRowOf(StoredValue::ColourOption), ColourLow, kept) && kept == ColourLow);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "settings/SettingsPanel.h"
 #include "web/PagePicture.h"
 #include "web/PanelDescription.h"
 
@@ -21,6 +22,7 @@ struct Page {
     std::string given;  // the room for text coming in
     std::string text;   // the last text handed out
     int damage[4] = {};
+    int checked[2] = {};  // as gyrelace_check_entry gives it
     std::uint32_t shown[4] = {};  // the picture as gyrelace_picture gives it
 };
 
@@ -115,6 +117,24 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* gyrelace_picture()
     page.shown[2] = static_cast<std::uint32_t>(picture.Width());
     page.shown[3] = static_cast<std::uint32_t>(picture.Height());
     return page.shown;
+}
+
+// The panel's policy for the table's row `row`: what a number field's
+// entry comes to (held, and 1 when refused) ...
+EMSCRIPTEN_KEEPALIVE const int* gyrelace_check_entry(int row, int isNumber, double number, int held)
+{
+    Page& page = ThePage();
+    const EntryCheck check = CheckEntry(settingsTable[std::clamp(row, 0, storedValueCount - 1)],
+                                        Entry{isNumber != 0, number}, static_cast<std::uint32_t>(held));
+    page.checked[0] = static_cast<int>(check.held), page.checked[1] = check.refused ? 1 : 0;
+    return page.checked;
+}
+
+// ... and what Select All (on) or Select None leaves a row's value.
+EMSCRIPTEN_KEEPALIVE int gyrelace_select_all(int row, int shown, int on)
+{
+    const SettingRow& setting = settingsTable[std::clamp(row, 0, storedValueCount - 1)];
+    return static_cast<int>(AfterSelectAll(setting, static_cast<std::uint32_t>(shown), on != 0));
 }
 
 // Why the picture could not be made.

@@ -62,7 +62,8 @@
       ['address', 'string', ['number']],
       ['text', 'string', []], ['panel', 'string', []], ['start', null, ['number', 'number', 'number', 'number']],
       ['offer', null, ['number', 'number', 'number']], ['advance', 'number', ['number']],
-      ['resume', 'number', ['number']], ['made', 'number', []], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
+      ['resume', 'number', ['number']], ['check_entry', 'number', ['number', 'number', 'number', 'number']],
+      ['select_all', 'number', ['number', 'number', 'number']], ['made', 'number', []], ['picture', 'number', []], ['problem', 'string', []], ['damage', 'number', []]]) {
       api[name] = module.cwrap('gyrelace_' + name, result, args);
     }
     const encoder = new TextEncoder();
@@ -208,14 +209,14 @@
   }
 
   // The settings panel, and Apply, which gives useAddress the panel's address.
-  function settingsForm(api, settings, useAddress) {
+  function settingsForm(module, api, settings, useAddress) {
     // The panel, built afresh from the module's description on each opening.
     let entries = [];
     function openPanel() {
       const controls = $('controls');
       controls.replaceChildren();
       entries = JSON.parse(api.panel());
-      for (const entry of entries) controls.append(control(entry));
+      entries.forEach((entry, row) => controls.append(control(Object.assign(entry, { row }))));
       panel.hidden = false;
       document.body.classList.add('panel-open');
     }
@@ -256,29 +257,27 @@
       }
       return set;
     }
-    // As the dialog checks its numbers: none is the default, silently; one
-    // out of range is put back, and the warning names the range.
+    // As the dialog checks its numbers (the module's policy): none is the
+    // default, silently; one refused is put back, and the warning names the
+    // range.
     function checkNumber(entry) {
-      const text = entry.input.value.trim();
-      const number = Number(text);
-      const warning = entry.warningLine;
-      warning.hidden = true;
-      if (text === '' || !Number.isFinite(number)) {
-        entry.held = entry.default;
-      } else if (!Number.isInteger(number) || number < entry.low || number > entry.high) {
-        warning.textContent = entry.warning;
-        warning.hidden = false;
-        entry.refused = true;
-        if (entry.resetsToDefault) entry.held = entry.default;
-      } else {
-        entry.held = number;
-      }
-      entry.input.value = entry.held;
+      const text = entry.input.value.trim(), number = Number(text);
+      const at = api.check_entry(entry.row, text !== '' && Number.isFinite(number) ? 1 : 0, number, entry.held) >> 2;
+      const [held, refused] = module.HEAP32.subarray(at, at + 2);
+      entry.warningLine.textContent = entry.warning;
+      entry.warningLine.hidden = !refused;
+      entry.refused ||= refused === 1;
+      entry.held = held;
+      entry.input.value = held;
     }
+    // Select All and None, as the module says each row comes out.
     function selectAll(on) {
       for (const entry of entries) {
-        if (entry.kind === 'flag') entry.input.checked = on;
-        if (entry.kind === 'set') for (const choice of entry.choices) choice.input.checked = on;
+        const shown = entry.kind === 'flag' ? Number(entry.input.checked)
+          : (entry.choices || []).reduce((bits, choice) => bits | (choice.input.checked ? choice.value : 0), 0);
+        const value = api.select_all(entry.row, shown, on ? 1 : 0);
+        if (entry.kind === 'flag') entry.input.checked = value === 1;
+        if (entry.kind === 'set') for (const choice of entry.choices) choice.input.checked = (value & choice.value) !== 0;
       }
     }
     // The panel's settings as the options a command line takes, read by the
@@ -329,7 +328,7 @@
       picture.restart();
     }
 
-    const form = settingsForm(api, settings, useAddress);
+    const form = settingsForm(module, api, settings, useAddress);
     settings.read();
     written = location.hash;
     addEventListener('hashchange', () => location.hash === written || useAddress(false));
