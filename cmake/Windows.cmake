@@ -2,7 +2,7 @@
 # needs no DLL but Windows' own, small (no exceptions, no RTTI, no iostream).
 enable_language(RC)
 
-set(GYRELACE_SHELL_SOURCES
+set(GYRELACE_SAVER_SOURCES
   windows/AnimationProc.cpp
   windows/GdiSurface.cpp
   windows/InputWatch.cpp
@@ -10,7 +10,7 @@ set(GYRELACE_SHELL_SOURCES
   windows/RegistryStore.cpp
   windows/SaverWindow.cpp
   windows/SetupDialog.cpp
-  windows/ShellRecords.cpp
+  windows/SaverRecords.cpp
   windows/StartUp.cpp
   windows/SystemLibrary.cpp
 )
@@ -22,7 +22,7 @@ target_compile_options(gyrelace_command_line PRIVATE ${GYRELACE_LEAN_FLAGS})
 # With -fdata-sections MinGW puts even zero-initialised records in .data
 # sections of their own, which take file space; the records' file keeps them
 # in .bss.
-set_source_files_properties(windows/ShellRecords.cpp PROPERTIES COMPILE_OPTIONS -fno-data-sections)
+set_source_files_properties(windows/SaverRecords.cpp PROPERTIES COMPILE_OPTIONS -fno-data-sections)
 
 # The version resource and the manifest carry the project's version.
 configure_file(res/Gyrelace.manifest.in ${CMAKE_BINARY_DIR}/res/Gyrelace.manifest @ONLY)
@@ -31,7 +31,7 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/res/GyrelaceVersion.h CONTENT "// Writ
 #define GYRELACE_VERSION_TEXT \"${PROJECT_VERSION}\"
 ")
 
-add_executable(gyrelace_scr WIN32 ${GYRELACE_SHELL_SOURCES} res/Gyrelace.rc)
+add_executable(gyrelace_scr WIN32 ${GYRELACE_SAVER_SOURCES} res/Gyrelace.rc)
 target_include_directories(gyrelace_scr PRIVATE ${CMAKE_BINARY_DIR}/res)
 set_target_properties(gyrelace_scr PROPERTIES OUTPUT_NAME Gyrelace SUFFIX .scr)
 target_compile_options(gyrelace_scr PRIVATE ${GYRELACE_LEAN_FLAGS})

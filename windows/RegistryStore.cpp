@@ -3,7 +3,7 @@
 #include "windows/RegistryStore.h"
 
 #include "settings/SettingsStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
 namespace {
 

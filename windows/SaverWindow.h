@@ -15,4 +15,4 @@ inline constexpr WORD saverIconId = 100;
 // that cannot be made returns -1.
 int RunSaverWindow(HWND parent);
 
-LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -6,7 +6,7 @@
 
 #include "settings/StoredValues.h"
 #include "windows/RegistryStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
 namespace {
 

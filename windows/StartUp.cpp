@@ -5,7 +5,7 @@
 #include "windows/CommandLine.h"
 #include "windows/InputWatch.h"
 #include "windows/SaverWindow.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 #include "windows/SystemLibrary.h"
 
 namespace {
@@ -27,13 +27,13 @@ bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 // start is not the saver's to end.
 LONG WINAPI SaverFaultFilter(EXCEPTION_POINTERS* fault)
 {
-    if (GetCurrentThreadId() != shellState.saverThreadId) {
-        return shellState.previousFaultFilter != nullptr ? shellState.previousFaultFilter(fault)
+    if (GetCurrentThreadId() != saverState.saverThreadId) {
+        return saverState.previousFaultFilter != nullptr ? saverState.previousFaultFilter(fault)
                                                          : EXCEPTION_CONTINUE_SEARCH;
     }
     // Put the previous filter back first: the system's filter calls the
     // installed one, which must not be this one again.
-    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    SetUnhandledExceptionFilter(saverState.previousFaultFilter);
     if (UnhandledExceptionFilter(fault) == EXCEPTION_EXECUTE_HANDLER) {
         TerminateProcess(GetCurrentProcess(), static_cast<UINT>(SignalSaverRunning(FALSE)));
     }
@@ -79,18 +79,18 @@ int RequestPasswordChange(const char* text)
 
 INT_PTR OpenSettingsDialog(HWND owner)
 {
-    if (!InitSetupControls(shellState.moduleHandle)) return 0;
-    return DialogBoxParamA(shellState.moduleHandle, MAKEINTRESOURCEA(setupDialogId), owner, SetupDialogProc, 0);
+    if (!InitSetupControls(saverState.moduleHandle)) return 0;
+    return DialogBoxParamA(saverState.moduleHandle, MAKEINTRESOURCEA(setupDialogId), owner, SetupDialogProc, 0);
 }
 
 int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
 {
-    shellState.moduleHandle = moduleHandle;
+    saverState.moduleHandle = moduleHandle;
     const SwitchScan scan = ScanSwitch(commandTail);
-    shellState.saverThreadId = GetCurrentThreadId();
-    shellState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
+    saverState.saverThreadId = GetCurrentThreadId();
+    saverState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
     const int result = RunMode(scan);
-    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    SetUnhandledExceptionFilter(saverState.previousFaultFilter);
     return result;
 }
 
