@@ -11,13 +11,6 @@ namespace {
 
 void RequestClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
 
-LRESULT OnClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (ConfirmClose(window) != 0) return DefWindowProcA(window, message, wParam, lParam);
-    GetCursorPos(&saverState.cursorAnchor);
-    return 0;
-}
-
 LRESULT OnVerifyRequest(HWND window)
 {
     if (saverState.verifyPassword == nullptr) return 1;
@@ -47,6 +40,28 @@ LONG VerifyPassword(HWND window)
     if (result == 0) HideCursor();
     saverState.lastVerifyTick = GetTickCount();
     return result != 0 ? 1 : 0;
+}
+
+// Nonzero when the close may go on; the stage of the close says so too.
+LONG ConfirmClose(HWND window)
+{
+    if (saverState.closeStage != CloseStage::Open) return 0;
+    if (saverState.verifyPassword == nullptr) {
+        saverState.closeStage = CloseStage::Approved;
+        return 1;
+    }
+    const DWORD now = GetTickCount();
+    if (saverState.lastVerifyTick == neverVerified || TicksSince(saverState.lastVerifyTick, now) >= reverifyPause) {
+        return VerifyPassword(window);
+    }
+    return 0;  // refused a moment ago: refused again without asking
+}
+
+LRESULT OnClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (ConfirmClose(window) != 0) return DefWindowProcA(window, message, wParam, lParam);
+    GetCursorPos(&saverState.cursorAnchor);
+    return 0;
 }
 
 }  // namespace
@@ -83,20 +98,6 @@ LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
-}
-
-LONG ConfirmClose(HWND window)
-{
-    if (saverState.closeStage != CloseStage::Open) return 0;
-    if (saverState.verifyPassword == nullptr) {
-        saverState.closeStage = CloseStage::Approved;
-        return 1;
-    }
-    const DWORD now = GetTickCount();
-    if (saverState.lastVerifyTick == neverVerified || TicksSince(saverState.lastVerifyTick, now) >= reverifyPause) {
-        return VerifyPassword(window);
-    }
-    return 0;  // refused a moment ago: refused again without asking
 }
 
 void LoadPasswordCheck()

@@ -83,8 +83,6 @@ int RunMessageLoop()
     return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
-}  // namespace
-
 LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -122,6 +120,8 @@ LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     }
     return AnimationProc(window, message, wParam, lParam);
 }
+
+}  // namespace
 
 int RunSaverWindow(HWND parent)
 {
