@@ -11,6 +11,7 @@ add_library(gyrelace_engine STATIC
   settings/CommandLineScan.cpp
   settings/SettingOptions.cpp
   settings/SettingsStore.cpp
+  settings/SettingsTable.cpp
   settings/StoredValues.cpp
   stamps/ShapeStamps.cpp
   stamps/StampZoom.cpp

@@ -52,7 +52,7 @@ target_link_libraries(gyrelace_x11 PUBLIC gyrelace_x11_options gyrelace_surfaces
 add_executable(gyrelace x11/gyrelace_x11.cpp)
 target_link_libraries(gyrelace PRIVATE gyrelace_x11)
 
-add_executable(make_panel x11/make_panel.cpp)
+add_executable(make_panel x11/make_panel.cpp settings/SettingsTable.cpp)
 target_include_directories(make_panel PRIVATE ${PROJECT_SOURCE_DIR})
 add_custom_command(OUTPUT ${GYRELACE_PANEL} COMMAND make_panel ${GYRELACE_PANEL} DEPENDS make_panel
   COMMENT "Writing the xscreensaver panel gyrelace.xml")

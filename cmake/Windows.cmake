@@ -13,6 +13,10 @@ set(GYRELACE_SAVER_SOURCES
   windows/SaverRecords.cpp
   windows/StartUp.cpp
   windows/SystemLibrary.cpp
+  # The saver parses no options and shows no usage text or panel: its own
+  # build of the settings table leaves their texts out (GYRELACE_SAVER_TABLE
+  # below), and the engine's full table is then never linked in.
+  settings/SettingsTable.cpp
 )
 set(GYRELACE_LEAN_FLAGS -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
 
@@ -32,9 +36,10 @@ file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/res/GyrelaceVersion.h CONTENT "// Writ
 ")
 
 add_executable(gyrelace_scr WIN32 ${GYRELACE_SAVER_SOURCES} res/Gyrelace.rc)
-target_include_directories(gyrelace_scr PRIVATE ${CMAKE_BINARY_DIR}/res)
+target_include_directories(gyrelace_scr PRIVATE ${CMAKE_BINARY_DIR}/res ${PROJECT_SOURCE_DIR})
 set_target_properties(gyrelace_scr PROPERTIES OUTPUT_NAME Gyrelace SUFFIX .scr)
 target_compile_options(gyrelace_scr PRIVATE ${GYRELACE_LEAN_FLAGS})
+target_compile_definitions(gyrelace_scr PRIVATE GYRELACE_SAVER_TABLE)
 target_link_libraries(gyrelace_scr PRIVATE gyrelace_engine gyrelace_command_line)
 # No link time in the PE header, so that a build is the same bytes every time.
 target_link_options(gyrelace_scr PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp)

@@ -5,12 +5,43 @@
 #include "windows/SetupDialog.h"
 
 #include "settings/StoredValues.h"
+#include "windows/DialogControls.h"
 #include "windows/RegistryStore.h"
 #include "windows/SaverState.h"
 
 namespace {
 
-// OK saves the values in this order.
+// The dialog's controls in the order of the settings table: a number's
+// field or a flag's box for its row, and a box or button for each choice.
+constexpr int controlsInTableOrder[] = {
+    IDC_OBJECT_SIZE, IDC_RATE, IDC_CONNECT_DOTS,
+    IDC_CIRCLE, IDC_SQUARE, IDC_TRIANGLE, IDC_STAR4, IDC_DIAMOND, IDC_PYRAMID, IDC_STAR6, IDC_STAR8,
+    IDC_ROTATION_NONE, IDC_CLOCKWISE, IDC_ANTICLOCKWISE,
+    IDC_HIGH, IDC_MEDIUM, IDC_LOW,
+    IDC_ZOOM_LOW, IDC_ZOOM_MEDIUM, IDC_ZOOM_HIGH, IDC_ZOOM_VERY_HIGH,
+    IDC_PHASE1, IDC_PHASE2, IDC_PHASE4, IDC_START_SMALL, IDC_START_LARGE,
+    IDC_DELAY,
+};
+
+std::size_t ControlsOfRow(const SettingRow& row) { return row.choices.empty() ? 1 : row.choices.size(); }
+
+// Where a row's controls start in the list above.
+std::size_t FirstControlOf(const SettingRow& row)
+{
+    std::size_t first = 0;
+    for (int i = 0; i < static_cast<int>(row.value); ++i) first += ControlsOfRow(settingsTable[i]);
+    return first;
+}
+
+// A number's field or a flag's box.
+int ControlOf(const SettingRow& row) { return controlsInTableOrder[FirstControlOf(row)]; }
+
+int ControlOf(const SettingRow& row, const SettingChoice& choice)
+{
+    return controlsInTableOrder[FirstControlOf(row) + static_cast<std::size_t>(&choice - row.choices.data())];
+}
+
+// OK saves the values in this order, the order the saver always has.
 constexpr StoredValue saveOrder[] = {
     StoredValue::RadiusFactor, StoredValue::ImagesPerSec, StoredValue::ObjectShape, StoredValue::ObjectRotation,
     StoredValue::ZoomOption,   StoredValue::EndDelay,     StoredValue::JoinTheDots, StoredValue::ColourOption,
@@ -22,7 +53,7 @@ bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST
 std::uint32_t CheckedChoices(HWND dialog, const SettingRow& row)
 {
     std::uint32_t bits = 0;
-    for (const SettingChoice& choice : row.choices) bits |= Checked(dialog, choice.control) ? choice.value : 0;
+    for (const SettingChoice& choice : row.choices) bits |= Checked(dialog, ControlOf(row, choice)) ? choice.value : 0;
     return bits;
 }
 
@@ -31,19 +62,21 @@ void ShowSetting(HWND dialog, const SettingRow& row)
     const std::uint32_t stored = StoredFormOf(saverSettings, row.value);
     switch (row.kind) {
     case SettingKind::Number:
-        SetDlgItemInt(dialog, row.control, stored, FALSE);
+        SetDlgItemInt(dialog, ControlOf(row), stored, FALSE);
         break;
     case SettingKind::Flag:
-        CheckDlgButton(dialog, row.control, stored == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(dialog, ControlOf(row), stored == 1 ? BST_CHECKED : BST_UNCHECKED);
         break;
     case SettingKind::BitSet:
         for (const SettingChoice& choice : row.choices) {
-            CheckDlgButton(dialog, choice.control, (stored & choice.value) != 0 ? BST_CHECKED : BST_UNCHECKED);
+            CheckDlgButton(dialog, ControlOf(row, choice), (stored & choice.value) != 0 ? BST_CHECKED : BST_UNCHECKED);
         }
         break;
     case SettingKind::OneOf:
         for (const SettingChoice& choice : row.choices) {
-            if (choice.value == stored) CheckRadioButton(dialog, row.choices.front().control, row.choices.back().control, choice.control);
+            if (choice.value != stored) continue;
+            CheckRadioButton(dialog, ControlOf(row, row.choices.front()), ControlOf(row, row.choices.back()),
+                             ControlOf(row, choice));
         }
         break;
     }
@@ -63,13 +96,13 @@ BOOL OnInitDialog(HWND dialog)
 void CheckNumericField(HWND dialog, const SettingRow& row)
 {
     BOOL isNumber = FALSE;
-    const UINT entry = GetDlgItemInt(dialog, row.control, &isNumber, TRUE);
+    const UINT entry = GetDlgItemInt(dialog, ControlOf(row), &isNumber, TRUE);
     if (!isNumber || (entry >= row.low && entry <= row.high)) {
         ApplyStoredValue(saverSettings, row.value, isNumber ? entry : row.defaultStored);
         return;
     }
     const UINT reset = row.warningResetsToDefault ? row.defaultStored : StoredFormOf(saverSettings, row.value);
-    SetDlgItemInt(dialog, row.control, reset, FALSE);
+    SetDlgItemInt(dialog, ControlOf(row), reset, FALSE);
     MessageBoxA(nullptr, row.warning, row.warningCaption, MB_OK | MB_ICONWARNING);
 }
 
@@ -77,9 +110,9 @@ void CheckNumericField(HWND dialog, const SettingRow& row)
 void SetAllBoxes(HWND dialog, UINT state)
 {
     for (const SettingRow& row : settingsTable) {
-        if (row.kind == SettingKind::Flag) CheckDlgButton(dialog, row.control, state);
+        if (row.kind == SettingKind::Flag) CheckDlgButton(dialog, ControlOf(row), state);
         if (row.kind != SettingKind::BitSet) continue;
-        for (const SettingChoice& choice : row.choices) CheckDlgButton(dialog, choice.control, state);
+        for (const SettingChoice& choice : row.choices) CheckDlgButton(dialog, ControlOf(row, choice), state);
     }
 }
 
@@ -88,6 +121,7 @@ void SetAllBoxes(HWND dialog, UINT state)
 // the colour is not written.
 BOOL OnOk(HWND dialog)
 {
+    RegistryStore store;
     for (StoredValue value : saveOrder) {
         const SettingRow& row = SettingRowOf(value);
         std::uint32_t stored = 0;
@@ -96,7 +130,7 @@ BOOL OnOk(HWND dialog)
             stored = StoredFormOf(saverSettings, value);
             break;
         case SettingKind::Flag:
-            stored = Checked(dialog, row.control) ? 1 : 0;
+            stored = Checked(dialog, ControlOf(row)) ? 1 : 0;
             ApplyStoredValue(saverSettings, value, stored);
             break;
         case SettingKind::BitSet:
@@ -108,7 +142,7 @@ BOOL OnOk(HWND dialog)
             if (stored == 0) continue;
             break;
         }
-        SaveSetting(row.name, stored);
+        store.WriteValue(row.name, stored);
     }
     EndDialog(dialog, 1);
     return TRUE;
@@ -117,15 +151,15 @@ BOOL OnOk(HWND dialog)
 BOOL OnCommand(HWND dialog, int id)
 {
     for (const SettingRow& row : settingsTable) {
-        if (row.kind == SettingKind::Number && row.control == id) {
+        if (row.kind == SettingKind::Number && ControlOf(row) == id) {
             CheckNumericField(dialog, row);
             return FALSE;
         }
     }
     switch (id) {
-    case idSelectAll:
-    case idSelectNone:
-        SetAllBoxes(dialog, id == idSelectAll ? BST_CHECKED : BST_UNCHECKED);
+    case IDC_SELECT_ALL:
+    case IDC_SELECT_NONE:
+        SetAllBoxes(dialog, id == IDC_SELECT_ALL ? BST_CHECKED : BST_UNCHECKED);
         return FALSE;
     case IDOK:
         return OnOk(dialog);
@@ -138,8 +172,6 @@ BOOL OnCommand(HWND dialog, int id)
 }
 
 }  // namespace
-
-bool InitSetupControls(HINSTANCE) { return true; }
 
 INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {

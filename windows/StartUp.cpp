@@ -1,16 +1,15 @@
 // Start-up, the command-line modes, and the fault filter around them.
-#include "windows/StartUp.h"
+#include <windows.h>
 
-#include "windows/SetupDialog.h"
 #include "windows/CommandLine.h"
+#include "windows/DialogControls.h"
 #include "windows/InputWatch.h"
 #include "windows/SaverWindow.h"
 #include "windows/SaverState.h"
+#include "windows/SetupDialog.h"
 #include "windows/SystemLibrary.h"
 
 namespace {
-
-constexpr WORD setupDialogId = 2003;
 
 using PasswordChangeProc = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
 
@@ -40,25 +39,6 @@ LONG WINAPI SaverFaultFilter(EXCEPTION_POINTERS* fault)
     return EXCEPTION_CONTINUE_SEARCH;
 }
 
-int RunMode(const SwitchScan& scan)
-{
-    switch (scan.mode) {
-    case SaverMode::Configure:
-        return static_cast<int>(OpenSettingsDialog(scan.ownedByForeground ? GetForegroundWindow() : nullptr));
-    case SaverMode::FullScreen:
-        return RunSaverWindow(nullptr);
-    case SaverMode::Preview:
-        return RunPreview(scan.rest);
-    case SaverMode::ChangePassword:
-        return RequestPasswordChange(scan.rest);
-    case SaverMode::Unrecognised:
-        break;
-    }
-    return -1;
-}
-
-}  // namespace
-
 int RunPreview(const char* text)
 {
     HWND parent = WindowFromNumber(ReadDecimal(text));
@@ -79,11 +59,27 @@ int RequestPasswordChange(const char* text)
 
 INT_PTR OpenSettingsDialog(HWND owner)
 {
-    if (!InitSetupControls(saverState.moduleHandle)) return 0;
-    return DialogBoxParamA(saverState.moduleHandle, MAKEINTRESOURCEA(setupDialogId), owner, SetupDialogProc, 0);
+    return DialogBoxParamA(saverState.moduleHandle, MAKEINTRESOURCEA(IDD_SETUP), owner, SetupDialogProc, 0);
 }
 
-int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
+int RunMode(const SwitchScan& scan)
+{
+    switch (scan.mode) {
+    case SaverMode::Configure:
+        return static_cast<int>(OpenSettingsDialog(scan.ownedByForeground ? GetForegroundWindow() : nullptr));
+    case SaverMode::FullScreen:
+        return RunSaverWindow(nullptr);
+    case SaverMode::Preview:
+        return RunPreview(scan.rest);
+    case SaverMode::ChangePassword:
+        return RequestPasswordChange(scan.rest);
+    case SaverMode::Unrecognised:
+        break;
+    }
+    return -1;
+}
+
+int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail)
 {
     saverState.moduleHandle = moduleHandle;
     const SwitchScan scan = ScanSwitch(commandTail);
@@ -94,12 +90,9 @@ int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
     return result;
 }
 
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    const char* tail = SkipProgramName(GetCommandLineA(), IsLeadByte);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    GetStartupInfoA(&startup);
-    const int showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
-    return DispatchCommandLine(GetModuleHandleA(nullptr), tail, showCommand);
+    return DispatchCommandLine(GetModuleHandleA(nullptr), SkipProgramName(GetCommandLineA(), IsLeadByte));
 }
