@@ -6,6 +6,11 @@
 
 #include "common/Truncate.h"
 
+namespace {
+
+// The value of curve type t at whole-degree point i (0..360). Types 10..49
+// raise the base types 0..9 through exp; any other type, or a point outside
+// 0..360, gives 0.0.
 double CurveValue(const TrigTables& tables, int i, int t)
 {
     if (i < 0 || i > lastPointIndex) return 0.0;
@@ -39,8 +44,6 @@ double CurveValue(const TrigTables& tables, int i, int t)
     if (t >= 40 && t <= 49) return std::exp(CurveValue(tables, i, t - 40) * s1) * c2;
     return 0.0;
 }
-
-namespace {
 
 // Fills one axis with its curve, tracking the extremes with strict
 // comparisons from the largest finite and the smallest positive double.

@@ -7,11 +7,6 @@
 
 inline constexpr int curveTypeCount = 50;
 
-// The value of curve type t at whole-degree point i (0..360). Types 10..49
-// raise the base types 0..9 through exp; any other type, or a point outside
-// 0..360, gives 0.0.
-double CurveValue(const TrigTables& tables, int i, int t);
-
 // Computes the 361 points of the figure's two curve types, their extremes,
 // a random mirroring of each axis (x drawn first), the scales that fit the
 // curve into the client area less one stamp radius on each side, and the

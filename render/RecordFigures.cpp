@@ -18,6 +18,10 @@ constexpr const char* monitorHeader =
     "monitor,figure,point,curve_x,curve_y,mirror_x,mirror_y,shape,rotation,zoom_level,x,y,radius,colour\n";
 constexpr std::size_t flushSize = 1 << 16;
 
+// The trace's CSV header; with several monitors every row starts with the
+// monitor's place in the drawing order (0: the primary).
+const char* TraceHeader(bool monitors) { return monitors ? monitorHeader : plainHeader; }
+
 // Passes each operation on to the log, the picture and the vector picture,
 // whichever are wanted.
 class FanOut final : public DrawingSurface {
@@ -162,7 +166,5 @@ std::unique_ptr<Desktop> DesktopOf(const FigureRequest& request)
     LayOutDesktop(*desktop, areas.data(), static_cast<int>(areas.size()), 0, request.settings, request.seed);
     return desktop;
 }
-
-const char* TraceHeader(bool monitors) { return monitors ? monitorHeader : plainHeader; }
 
 bool RecordFigures(const FigureRequest& request, FigureSink& sink) { return Recorder(request, sink).Run(); }

@@ -43,10 +43,6 @@ protected:
     ~FigureSink() = default;
 };
 
-// The trace's CSV header; with several monitors every row starts with the
-// monitor's place in the drawing order (0: the primary).
-const char* TraceHeader(bool monitors);
-
 // False as soon as the sink refuses a piece.
 bool RecordFigures(const FigureRequest& request, FigureSink& sink);
 

@@ -8,6 +8,15 @@
 
 namespace {
 
+// A stored settings number: decimal, or hexadecimal after 0x, 32 bits.
+bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
+{
+    unsigned long long parsed;
+    if (!ParseWholeNumber(text, 0xFFFFFFFFull, true, parsed)) return false;
+    value = static_cast<std::uint32_t>(parsed);
+    return true;
+}
+
 // The row an option name sets, and the choice for a switch of a set or a
 // choice; negated for a "no-" form, which only flags and sets have.
 struct FoundOption {
@@ -209,14 +218,6 @@ bool ParseWholeNumber(const std::string& text, unsigned long long limit, bool al
         value = value * static_cast<unsigned>(base) + static_cast<unsigned>(digit);
         if (value > limit) return false;
     }
-    return true;
-}
-
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value)
-{
-    unsigned long long parsed;
-    if (!ParseWholeNumber(text, 0xFFFFFFFFull, true, parsed)) return false;
-    value = static_cast<std::uint32_t>(parsed);
     return true;
 }
 

@@ -21,9 +21,6 @@ std::string Abridged(const std::string& text);
 // after 0x) no greater than limit. No sign, no blanks.
 bool ParseWholeNumber(const std::string& text, unsigned long long limit, bool allowHex, unsigned long long& value);
 
-// A stored settings number: decimal, or hexadecimal after 0x, 32 bits.
-bool ParseStoredNumber(const std::string& text, std::uint32_t& value);
-
 // The stored numbers that a command line builds up option by option, in
 // load order. The settings take them all at once at the end, so that
 // "--no-circle --square" never passes through an empty shape set.

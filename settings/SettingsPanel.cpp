@@ -1,14 +1,11 @@
 // The settings panels' policy, read off the settings table.
 #include "settings/SettingsPanel.h"
 
-#include <cmath>
-
 EntryCheck CheckEntry(const SettingRow& row, Entry entry, std::uint32_t held)
 {
     if (!entry.isNumber) return {row.defaultStored, false};
-    const double number = entry.number;
-    if (number == std::floor(number) && number >= row.low && number <= row.high) {
-        return {static_cast<std::uint32_t>(number), false};
+    if (entry.whole && entry.number >= row.low && entry.number <= row.high) {
+        return {static_cast<std::uint32_t>(entry.number), false};
     }
     return {row.warningResetsToDefault ? row.defaultStored : held, true};
 }

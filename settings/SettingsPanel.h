@@ -8,11 +8,12 @@
 
 #include "settings/SettingsTable.h"
 
-// A number field's text, as the panel read it: a number (perhaps not a
-// whole one, perhaps negative) or none.
+// A number field's text, as the panel read it: a number or none; a whole
+// one (perhaps negative, perhaps huge) or not.
 struct Entry {
     bool isNumber = false;
-    double number = 0;
+    bool whole = true;
+    long long number = 0;
 };
 
 // What a field comes to: the value the setting now holds and, when the

@@ -5,27 +5,19 @@
 
 void LoadSettings(SaverSettings& settings, SettingsStore& store)
 {
-    const SaverSettings defaults;
-    for (int i = 0; i < storedValueCount; ++i) {
-        const auto value = static_cast<StoredValue>(i);
-        if (value == StoredValue::RadiusFactor) settings.radiusFactor = defaults.radiusFactor;
-        if (value == StoredValue::ImagesPerSec) settings.timerInterval = defaults.timerInterval;
+    for (const SettingRow& row : settingsTable) {
+        if (row.load == LoadQuirk::DefaultFirst) ApplyStoredValue(settings, row.value, row.defaultStored);
 
         std::uint32_t stored = 0;
-        switch (store.ReadValue(StoredValueName(value), stored)) {
+        switch (store.ReadValue(row.name, stored)) {
         case StoreRead::KeyMissing:
             break;
         case StoreRead::ValueMissing:
-            if (value == StoredValue::JoinTheDots) settings.joinTheDots = 0;
+            if (row.load == LoadQuirk::OffWhenMissing) ApplyStoredValue(settings, row.value, 0);
             break;
         case StoreRead::Found:
-            ApplyStoredValue(settings, value, stored);
+            ApplyStoredValue(settings, row.value, stored);
             break;
         }
     }
-}
-
-void SaveSetting(SettingsStore& store, const char* name, std::uint32_t value)
-{
-    store.WriteValue(name, value);
 }

@@ -1,4 +1,4 @@
-// Where the settings are kept, behind an interface: the Windows shell reads
+// Where the settings are kept, behind an interface: the Windows saver reads
 // and writes the registry, tests use an in-memory store. LoadSettings fills
 // the record value by value the way the saver always has.
 #pragma once
@@ -6,9 +6,6 @@
 #include <cstdint>
 
 #include "settings/SaverSettings.h"
-
-// The settings key under the current user's registry.
-inline constexpr const char* settingsKeyPath = "software\\wexmoor\\lumo_ss\\Settings";
 
 enum class StoreRead {
     KeyMissing,    // the key cannot be opened: the field keeps its value
@@ -25,9 +22,6 @@ protected:
     ~SettingsStore() = default;
 };
 
-// Loads all eight values in their fixed order. The object size and the rate
-// are reset to their defaults just before each is read; a value that is
-// missing turns Connect Dots off and leaves every other field as it was.
+// Loads all eight values in the table's order, each as its row's load
+// quirk says (a value that is missing otherwise leaves its field as it was).
 void LoadSettings(SaverSettings& settings, SettingsStore& store);
-
-void SaveSetting(SettingsStore& store, const char* name, std::uint32_t value);

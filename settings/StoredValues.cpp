@@ -90,6 +90,9 @@ void ApplyStoredValue(SaverSettings& settings, StoredValue value, std::uint32_t 
     }
 }
 
+namespace {
+
+// Object size as whole percent, rounded to nearest, as the dialog shows it.
 std::uint32_t RadiusPercent(double radiusFactor)
 {
     const double percent = std::floor(radiusFactor * 100.0 + 0.5);
@@ -97,6 +100,8 @@ std::uint32_t RadiusPercent(double radiusFactor)
     const std::uint32_t most = SettingRowOf(StoredValue::RadiusFactor).high;
     return percent >= most ? most : static_cast<std::uint32_t>(percent);
 }
+
+}  // namespace
 
 std::uint32_t StoredFormOf(const SaverSettings& settings, StoredValue value)
 {

@@ -26,9 +26,6 @@ void ApplyStoredValue(SaverSettings& settings, StoredValue value, std::uint32_t 
 // The number a save writes for a field.
 std::uint32_t StoredFormOf(const SaverSettings& settings, StoredValue value);
 
-// Object size as whole percent, rounded to nearest, as the dialog shows it.
-std::uint32_t RadiusPercent(double radiusFactor);
-
 // Every field as a load of its stored form would leave it: the one clamp
 // that settings pass where they enter the engine, which trusts them after.
 void ClampSettings(SaverSettings& settings);

@@ -70,8 +70,6 @@ void StampCorners(const StampContext& stamp, const CornerShape& shape, int cx, i
     for (int i = 0; i < shape.count; ++i) previous[i] = current[i];
 }
 
-}  // namespace
-
 void StampCircle(const StampContext& stamp, int cx, int cy)
 {
     const int r = stamp.figure.radius;
@@ -99,6 +97,8 @@ void StampEightPointStar(const StampContext& stamp, int cx, int cy)
     StampSquare(stamp, cx, cy);
     StampDiamond(stamp, cx, cy);
 }
+
+}  // namespace
 
 void StampShape(const StampContext& stamp, int cx, int cy)
 {

@@ -34,12 +34,3 @@ struct StampContext {
 // figure's current radius; a shape value that is not one of the seven
 // corner-based bits draws the circle.
 void StampShape(const StampContext& stamp, int cx, int cy);
-
-void StampCircle(const StampContext& stamp, int cx, int cy);
-void StampSquare(const StampContext& stamp, int cx, int cy);
-void StampDiamond(const StampContext& stamp, int cx, int cy);
-void StampTriangle(const StampContext& stamp, int cx, int cy);
-void StampPyramid(const StampContext& stamp, int cx, int cy);
-void StampFourPointStar(const StampContext& stamp, int cx, int cy);
-void StampSixPointStar(const StampContext& stamp, int cx, int cy);
-void StampEightPointStar(const StampContext& stamp, int cx, int cy);

@@ -31,19 +31,21 @@ int PhaseLength(std::uint32_t zoomPhases)
     }
 }
 
-}  // namespace
-
+// 32, 64 or 128 from the phase bits; 4 phases when neither 1 nor 2 is set.
 std::uint32_t ChooseZoomPhases(std::uint32_t zoomOption, RandomGenerator& random)
 {
     if ((zoomOption & (ZoomPhase1 | ZoomPhase2)) == 0) return ZoomPhase4;
     return DrawBitInSet(zoomOption, 3, 5, random);
 }
 
+// 256 (start small) or 512 (start large); large when start small is not set.
 std::uint32_t ChooseZoomStart(std::uint32_t zoomOption, RandomGenerator& random)
 {
     if ((zoomOption & ZoomStartSmall) == 0) return ZoomStartLarge;
     return DrawBitInSet(zoomOption, 2, 8, random);
 }
+
+}  // namespace
 
 void SetUpZoom(FigureState& figure, std::uint32_t zoomOption, RandomGenerator& random)
 {

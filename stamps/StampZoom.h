@@ -7,11 +7,6 @@
 #include "anim/FigureState.h"
 #include "common/Random.h"
 
-// 32, 64 or 128 from the phase bits; 4 phases when neither 1 nor 2 is set.
-std::uint32_t ChooseZoomPhases(std::uint32_t zoomOption, RandomGenerator& random);
-// 256 (start small) or 512 (start large); large when start small is not set.
-std::uint32_t ChooseZoomStart(std::uint32_t zoomOption, RandomGenerator& random);
-
 // At a figure's first point, for a figure with a zoom level: draws phases
 // then start, derives the step (points per pixel, or pixels per point once
 // the change per phase reaches the phase length) and, starting small,

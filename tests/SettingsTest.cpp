@@ -153,9 +153,10 @@ TEST(SettingsPanel, EntriesSelectAllAndWhatOkKeeps)
         std::uint32_t held, after;
         bool refused;
     } entries[] = {
-        {size, {true, 60}, 6, 60, false},    {size, {true, 600}, 60, 60, true},  {size, {true, -1}, 60, 60, true},
-        {size, {true, 2.5}, 60, 60, true},   {size, {false, 0}, 60, 8, false},   {delay, {true, 61}, 30, 1, true},
-        {delay, {true, 0}, 30, 0, false},    {rate, {true, 0}, 25, 25, true},    {rate, {true, 1000}, 25, 1000, false},
+        {size, {true, true, 60}, 6, 60, false},  {size, {true, true, 600}, 60, 60, true}, {size, {true, true, -1}, 60, 60, true},
+        {size, {true, false, 2}, 60, 60, true},  {size, {false, true, 0}, 60, 8, false},  {delay, {true, true, 61}, 30, 1, true},
+        {delay, {true, true, 0}, 30, 0, false},  {rate, {true, true, 0}, 25, 25, true},   {rate, {true, true, 1000}, 25, 1000, false},
+        {size, {true, true, 1LL << 40}, 60, 60, true},
     };
     for (const auto& e : entries) {
         const EntryCheck check = CheckEntry(e.row, e.entry, e.held);

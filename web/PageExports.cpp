@@ -124,8 +124,12 @@ EMSCRIPTEN_KEEPALIVE const std::uint32_t* gyrelace_picture()
 EMSCRIPTEN_KEEPALIVE const int* gyrelace_check_entry(int row, int isNumber, double number, int held)
 {
     Page& page = ThePage();
-    const EntryCheck check = CheckEntry(settingsTable[std::clamp(row, 0, storedValueCount - 1)],
-                                        Entry{isNumber != 0, number}, static_cast<std::uint32_t>(held));
+    // Beyond what a long long holds, a number is out of every range anyway.
+    const double clamped = std::clamp(number, -1e18, 1e18);
+    const auto whole = static_cast<long long>(clamped);
+    const Entry entry{isNumber != 0, static_cast<double>(whole) == clamped, whole};
+    const EntryCheck check = CheckEntry(settingsTable[std::clamp(row, 0, storedValueCount - 1)], entry,
+                                        static_cast<std::uint32_t>(held));
     page.checked[0] = static_cast<int>(check.held), page.checked[1] = check.refused ? 1 : 0;
     return page.checked;
 }

@@ -12,7 +12,7 @@
 #include "windows/InputWatch.h"
 #include "windows/Monitors.h"
 #include "windows/RegistryStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void WakeAfter(HWND window, std::uint32_t milliseconds)
 // The full screen draws on every monitor; the preview in the whole window.
 int FindAreas(const CREATESTRUCTA& creation, MonitorArea (&areas)[maxMonitors], int& primary)
 {
-    if (!shellState.isPreview) return FindMonitors(areas, primary);
+    if (!saverState.isPreview) return FindMonitors(areas, primary);
     primary = 0;
     areas[0] = {0, 0, creation.cx, creation.cy};
     return 1;
@@ -57,7 +57,7 @@ void OnCreate(HWND window, const CREATESTRUCTA& creation)
 // The preview follows its window's size; the full screen its monitors.
 void OnSize(int width, int height)
 {
-    if (!shellState.isPreview || TheDesktop().count == 0) return;
+    if (!saverState.isPreview || TheDesktop().count == 0) return;
     MonitorAnimation& only = TheDesktop().monitors[0];
     only.area = {0, 0, width, height};
     ResizeAnimation(only.animation, width, height);
@@ -67,7 +67,7 @@ void OnSize(int width, int height)
 // screen and every monitor starts a new figure.
 void OnDisplayChange(HWND window)
 {
-    if (shellState.isPreview) return;
+    if (saverState.isPreview) return;
     const RECT screen = VirtualScreen();
     SetWindowPos(window, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
                  screen.bottom - screen.top, SWP_NOACTIVATE);
@@ -103,7 +103,7 @@ LRESULT OnClose(HWND window, WPARAM wParam, LPARAM lParam)
 {
     StopTimer(window);
     const LRESULT result = InputWatchProc(window, WM_CLOSE, wParam, lParam);
-    if (!IsWindow(window) || shellState.closeStage != CloseStage::Open) return result;
+    if (!IsWindow(window) || saverState.closeStage != CloseStage::Open) return result;
     WakeAfter(window, ResumeDesktop(TheDesktop(), GetTickCount()));
     return result;
 }

@@ -4,24 +4,17 @@
 #include "common/PointerTravel.h"
 #include "common/Ticks.h"
 #include "windows/RegistryStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 #include "windows/SystemLibrary.h"
 
 namespace {
 
 void RequestClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
 
-LRESULT OnClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (ConfirmClose(window) != 0) return DefWindowProcA(window, message, wParam, lParam);
-    GetCursorPos(&shellState.cursorAnchor);
-    return 0;
-}
-
 LRESULT OnVerifyRequest(HWND window)
 {
-    if (shellState.verifyPassword == nullptr) return 1;
-    return shellState.verifyPassword(window);
+    if (saverState.verifyPassword == nullptr) return 1;
+    return saverState.verifyPassword(window);
 }
 
 // Travel is measured from the anchor, not from the last message, so a slow
@@ -30,23 +23,45 @@ void OnMouseMove(HWND window)
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    if (PointerTravelEnds(cursor.x - shellState.cursorAnchor.x, cursor.y - shellState.cursorAnchor.y)) {
+    if (PointerTravelEnds(cursor.x - saverState.cursorAnchor.x, cursor.y - saverState.cursorAnchor.y)) {
         RequestClose(window);
-        shellState.cursorAnchor = cursor;
+        saverState.cursorAnchor = cursor;
     }
 }
 
 LONG VerifyPassword(HWND window)
 {
-    shellState.closeStage = CloseStage::Verifying;
+    saverState.closeStage = CloseStage::Verifying;
     MSG dropped;
     PeekMessageA(&dropped, window, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
     PeekMessageA(&dropped, window, WM_TIMER, WM_TIMER, PM_REMOVE | PM_NOYIELD);
     const LRESULT result = SendMessageA(window, VerifyRequestMessage, 0, 0);
-    shellState.closeStage = result != 0 ? CloseStage::Approved : CloseStage::Open;
+    saverState.closeStage = result != 0 ? CloseStage::Approved : CloseStage::Open;
     if (result == 0) HideCursor();
-    shellState.lastVerifyTick = GetTickCount();
+    saverState.lastVerifyTick = GetTickCount();
     return result != 0 ? 1 : 0;
+}
+
+// Nonzero when the close may go on; the stage of the close says so too.
+LONG ConfirmClose(HWND window)
+{
+    if (saverState.closeStage != CloseStage::Open) return 0;
+    if (saverState.verifyPassword == nullptr) {
+        saverState.closeStage = CloseStage::Approved;
+        return 1;
+    }
+    const DWORD now = GetTickCount();
+    if (saverState.lastVerifyTick == neverVerified || TicksSince(saverState.lastVerifyTick, now) >= reverifyPause) {
+        return VerifyPassword(window);
+    }
+    return 0;  // refused a moment ago: refused again without asking
+}
+
+LRESULT OnClose(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (ConfirmClose(window) != 0) return DefWindowProcA(window, message, wParam, lParam);
+    GetCursorPos(&saverState.cursorAnchor);
+    return 0;
 }
 
 }  // namespace
@@ -55,12 +70,12 @@ void HideCursor() { SetCursor(nullptr); }
 
 LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (shellState.isPreview || shellState.closeStage == CloseStage::Approved) {
+    if (saverState.isPreview || saverState.closeStage == CloseStage::Approved) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     if (message == WM_CLOSE) return OnClose(window, message, wParam, lParam);
     if (message == VerifyRequestMessage) return OnVerifyRequest(window);
-    if (shellState.closeStage == CloseStage::Verifying) return DefWindowProcA(window, message, wParam, lParam);
+    if (saverState.closeStage == CloseStage::Verifying) return DefWindowProcA(window, message, wParam, lParam);
 
     switch (message) {
     case WM_SHOWWINDOW:
@@ -85,28 +100,14 @@ LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-LONG ConfirmClose(HWND window)
-{
-    if (shellState.closeStage != CloseStage::Open) return 0;
-    if (shellState.verifyPassword == nullptr) {
-        shellState.closeStage = CloseStage::Approved;
-        return 1;
-    }
-    const DWORD now = GetTickCount();
-    if (shellState.lastVerifyTick == neverVerified || TicksSince(shellState.lastVerifyTick, now) >= reverifyPause) {
-        return VerifyPassword(window);
-    }
-    return 0;  // refused a moment ago: refused again without asking
-}
-
 void LoadPasswordCheck()
 {
-    if (shellState.verifierLibrary != nullptr) UnloadPasswordCheck();
+    if (saverState.verifierLibrary != nullptr) UnloadPasswordCheck();
     if (!DesktopWantsPassword()) return;
-    shellState.verifierLibrary = LoadSystemLibrary("PASSWORD.CPL");
-    if (shellState.verifierLibrary == nullptr) return;
-    shellState.verifyPassword = LookUpEntry<VerifyPasswordProc>(shellState.verifierLibrary, "VerifyScreenSavePwd");
-    if (shellState.verifyPassword != nullptr) {
+    saverState.verifierLibrary = LoadSystemLibrary("PASSWORD.CPL");
+    if (saverState.verifierLibrary == nullptr) return;
+    saverState.verifyPassword = LookUpEntry<VerifyPasswordProc>(saverState.verifierLibrary, "VerifyScreenSavePwd");
+    if (saverState.verifyPassword != nullptr) {
         SignalSaverRunning(TRUE);
     } else {
         UnloadPasswordCheck();
@@ -115,11 +116,11 @@ void LoadPasswordCheck()
 
 void UnloadPasswordCheck()
 {
-    if (shellState.verifierLibrary == nullptr) return;
-    FreeLibrary(shellState.verifierLibrary);
-    shellState.verifierLibrary = nullptr;
-    if (shellState.verifyPassword != nullptr) {
-        shellState.verifyPassword = nullptr;
+    if (saverState.verifierLibrary == nullptr) return;
+    FreeLibrary(saverState.verifierLibrary);
+    saverState.verifierLibrary = nullptr;
+    if (saverState.verifyPassword != nullptr) {
+        saverState.verifyPassword = nullptr;
         SignalSaverRunning(FALSE);
     }
 }

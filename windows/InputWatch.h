@@ -11,9 +11,6 @@ inline constexpr DWORD reverifyPause = 200;
 // The last stage of the saver window's message chain.
 LRESULT InputWatchProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Nonzero when the close may go on; the stage of the close says so too.
-LONG ConfirmClose(HWND window);
-
 void LoadPasswordCheck();
 void UnloadPasswordCheck();
 BOOL SignalSaverRunning(BOOL running);

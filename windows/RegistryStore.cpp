@@ -1,9 +1,7 @@
-// The registry behind the settings store. Every access opens the key, reads
-// or writes one value and closes it again; failures keep the defaults.
+// The registry behind the settings store; failures keep the defaults.
 #include "windows/RegistryStore.h"
 
-#include "settings/SettingsStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
 namespace {
 
@@ -39,47 +37,38 @@ bool IsZeroText(const FourBytes& text)
     return true;
 }
 
-class RegistryStore final : public SettingsStore {
-public:
-    StoreRead ReadValue(const char* name, std::uint32_t& value) override
-    {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-            return StoreRead::KeyMissing;
-        }
-        // The settings' values are taken as numbers whatever their type.
-        FourBytes stored;
-        if (ReadAndClose(key, name, stored) != ERROR_SUCCESS) return StoreRead::ValueMissing;
-        value = stored.LittleEndian();
-        return StoreRead::Found;
-    }
-
-    void WriteValue(const char* name, std::uint32_t value) override
-    {
-        HKEY key;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        const BYTE bytes[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
-                               static_cast<BYTE>(value >> 24)};
-        RegSetValueExA(key, name, 0, REG_DWORD, bytes, sizeof bytes);
-        RegCloseKey(key);
-    }
-};
-
 }  // namespace
+
+StoreRead RegistryStore::ReadValue(const char* name, std::uint32_t& value)
+{
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+        return StoreRead::KeyMissing;
+    }
+    // The settings' values are taken as numbers whatever their type.
+    FourBytes stored;
+    if (ReadAndClose(key, name, stored) != ERROR_SUCCESS) return StoreRead::ValueMissing;
+    value = stored.LittleEndian();
+    return StoreRead::Found;
+}
+
+void RegistryStore::WriteValue(const char* name, std::uint32_t value)
+{
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    const BYTE bytes[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
+                           static_cast<BYTE>(value >> 24)};
+    RegSetValueExA(key, name, 0, REG_DWORD, bytes, sizeof bytes);
+    RegCloseKey(key);
+}
 
 void LoadSettings()
 {
     RegistryStore store;
     LoadSettings(saverSettings, store);
-}
-
-void SaveSetting(const char* name, std::uint32_t value)
-{
-    RegistryStore store;
-    SaveSetting(store, name, value);
 }
 
 bool DesktopWantsPassword()

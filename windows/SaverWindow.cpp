@@ -1,4 +1,4 @@
-// The saver window's class, its two forms and the shell's stage of its
+// The saver window's class, its two forms and the first stage of its
 // message chain: the input method, the cursor, help in the preview, blocked
 // system commands and the quit message.
 #include "windows/SaverWindow.h"
@@ -6,7 +6,7 @@
 #include "windows/AnimationProc.h"
 #include "windows/InputWatch.h"
 #include "windows/Monitors.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 #include "windows/SystemLibrary.h"
 
 namespace {
@@ -18,25 +18,25 @@ constexpr DWORD previewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
 // window when the process already has it.
 void DetachInputMethod(HWND window)
 {
-    shellState.imeLibrary = GetModuleHandleA("IMM32.DLL");
-    if (shellState.imeLibrary == nullptr) return;
-    shellState.associateContext = LookUpEntry<AssociateContextProc>(shellState.imeLibrary, "ImmAssociateContext");
-    if (shellState.associateContext != nullptr) shellState.savedInputContext = shellState.associateContext(window, nullptr);
+    saverState.imeLibrary = GetModuleHandleA("IMM32.DLL");
+    if (saverState.imeLibrary == nullptr) return;
+    saverState.associateContext = LookUpEntry<AssociateContextProc>(saverState.imeLibrary, "ImmAssociateContext");
+    if (saverState.associateContext != nullptr) saverState.savedInputContext = saverState.associateContext(window, nullptr);
 }
 
 void RestoreInputMethod(HWND window)
 {
-    if (shellState.imeLibrary != nullptr && shellState.associateContext != nullptr &&
-        shellState.savedInputContext != nullptr) {
-        shellState.associateContext(window, shellState.savedInputContext);
+    if (saverState.imeLibrary != nullptr && saverState.associateContext != nullptr &&
+        saverState.savedInputContext != nullptr) {
+        saverState.associateContext(window, saverState.savedInputContext);
     }
 }
 
 LRESULT OnCreate(HWND window, WPARAM wParam, LPARAM lParam)
 {
     DetachInputMethod(window);
-    GetCursorPos(&shellState.cursorAnchor);
-    if (!shellState.isPreview) HideCursor();
+    GetCursorPos(&saverState.cursorAnchor);
+    if (!saverState.isPreview) HideCursor();
     return AnimationProc(window, WM_CREATE, wParam, lParam);
 }
 
@@ -83,9 +83,7 @@ int RunMessageLoop()
     return got == 0 ? static_cast<int>(message.wParam) : 0;
 }
 
-}  // namespace
-
-LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK SaverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -95,12 +93,12 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SETTEXT:
         return 0;
     case WM_PAINT:
-        if (shellState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
-        if (!shellState.isPreview) HideCursor();
+        if (saverState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
+        if (!saverState.isPreview) HideCursor();
         break;
     case WM_HELP:
     case WM_CONTEXTMENU:
-        if (shellState.isPreview) return ForwardHelpToHost(window, message, lParam);
+        if (saverState.isPreview) return ForwardHelpToHost(window, message, lParam);
         break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
@@ -108,13 +106,13 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (shellState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
+        if (saverState.closeStage == CloseStage::Approved) return DefWindowProcA(window, message, wParam, lParam);
         break;
     case WM_SYSCOMMAND:
-        if (!shellState.isPreview && IsBlockedSystemCommand(wParam)) return 0;
+        if (!saverState.isPreview && IsBlockedSystemCommand(wParam)) return 0;
         break;
     case WM_TIMER:
-        if (shellState.closeStage == CloseStage::Approved) return 0;
+        if (saverState.closeStage == CloseStage::Approved) return 0;
         Sleep(0);
         break;
     default:
@@ -123,13 +121,15 @@ LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     return AnimationProc(window, message, wParam, lParam);
 }
 
+}  // namespace
+
 int RunSaverWindow(HWND parent)
 {
     WNDCLASSA windowClass = {};
-    windowClass.hIcon = LoadIconA(shellState.moduleHandle, MAKEINTRESOURCEA(saverIconId));
+    windowClass.hIcon = LoadIconA(saverState.moduleHandle, MAKEINTRESOURCEA(saverIconId));
     windowClass.style = CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = ShellWindowProc;
-    windowClass.hInstance = shellState.moduleHandle;
+    windowClass.lpfnWndProc = SaverWindowProc;
+    windowClass.hInstance = saverState.moduleHandle;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     windowClass.lpszClassName = saverClassName;
 
@@ -141,7 +141,7 @@ int RunSaverWindow(HWND parent)
         GetClientRect(parent, &client);
         width = client.right;
         height = client.bottom;
-        shellState.isPreview = true;
+        saverState.isPreview = true;
         title = previewTitle;
         style = previewStyle;
         extendedStyle = 0;
@@ -164,12 +164,12 @@ int RunSaverWindow(HWND parent)
     }
 
     if (RegisterClassA(&windowClass) != 0) {
-        shellState.saverWindow = CreateWindowExA(extendedStyle, saverClassName, title, style, left, top, width, height,
-                                                 parent, nullptr, shellState.moduleHandle, nullptr);
+        saverState.saverWindow = CreateWindowExA(extendedStyle, saverClassName, title, style, left, top, width, height,
+                                                 parent, nullptr, saverState.moduleHandle, nullptr);
     }
     int result = -1;
-    if (shellState.saverWindow != nullptr) {
-        if (parent == nullptr) SetForegroundWindow(shellState.saverWindow);
+    if (saverState.saverWindow != nullptr) {
+        if (parent == nullptr) SetForegroundWindow(saverState.saverWindow);
         result = RunMessageLoop();
     }
     UnloadPasswordCheck();

@@ -14,5 +14,3 @@ inline constexpr WORD saverIconId = 100;
 // finds a saver already running brings it forward and returns 0; a window
 // that cannot be made returns -1.
 int RunSaverWindow(HWND parent);
-
-LRESULT CALLBACK ShellWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,16 +1,48 @@
 // The settings dialog's procedure: opening on the stored values, the live
 // checks of the numeric fields with their warnings, Select All / None, and
-// OK / Cancel. Each setting's controls, range and warning are its row of the
-// settings table.
+// OK / Cancel. Each setting's range and warning are its row of the settings
+// table; what the controls come to is the panels' policy.
 #include "windows/SetupDialog.h"
 
+#include "settings/SettingsPanel.h"
 #include "settings/StoredValues.h"
+#include "windows/DialogControls.h"
 #include "windows/RegistryStore.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
 namespace {
 
-// OK saves the values in this order.
+// The dialog's controls in the order of the settings table: a number's
+// field or a flag's box for its row, and a box or button for each choice.
+constexpr int controlsInTableOrder[] = {
+    IDC_OBJECT_SIZE, IDC_RATE, IDC_CONNECT_DOTS,
+    IDC_CIRCLE, IDC_SQUARE, IDC_TRIANGLE, IDC_STAR4, IDC_DIAMOND, IDC_PYRAMID, IDC_STAR6, IDC_STAR8,
+    IDC_ROTATION_NONE, IDC_CLOCKWISE, IDC_ANTICLOCKWISE,
+    IDC_HIGH, IDC_MEDIUM, IDC_LOW,
+    IDC_ZOOM_LOW, IDC_ZOOM_MEDIUM, IDC_ZOOM_HIGH, IDC_ZOOM_VERY_HIGH,
+    IDC_PHASE1, IDC_PHASE2, IDC_PHASE4, IDC_START_SMALL, IDC_START_LARGE,
+    IDC_DELAY,
+};
+
+std::size_t ControlsOfRow(const SettingRow& row) { return row.choices.empty() ? 1 : row.choices.size(); }
+
+// Where a row's controls start in the list above.
+std::size_t FirstControlOf(const SettingRow& row)
+{
+    std::size_t first = 0;
+    for (int i = 0; i < static_cast<int>(row.value); ++i) first += ControlsOfRow(settingsTable[i]);
+    return first;
+}
+
+// A number's field or a flag's box.
+int ControlOf(const SettingRow& row) { return controlsInTableOrder[FirstControlOf(row)]; }
+
+int ControlOf(const SettingRow& row, const SettingChoice& choice)
+{
+    return controlsInTableOrder[FirstControlOf(row) + static_cast<std::size_t>(&choice - row.choices.data())];
+}
+
+// OK saves the values in this order, the order the saver always has.
 constexpr StoredValue saveOrder[] = {
     StoredValue::RadiusFactor, StoredValue::ImagesPerSec, StoredValue::ObjectShape, StoredValue::ObjectRotation,
     StoredValue::ZoomOption,   StoredValue::EndDelay,     StoredValue::JoinTheDots, StoredValue::ColourOption,
@@ -22,7 +54,7 @@ bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST
 std::uint32_t CheckedChoices(HWND dialog, const SettingRow& row)
 {
     std::uint32_t bits = 0;
-    for (const SettingChoice& choice : row.choices) bits |= Checked(dialog, choice.control) ? choice.value : 0;
+    for (const SettingChoice& choice : row.choices) bits |= Checked(dialog, ControlOf(row, choice)) ? choice.value : 0;
     return bits;
 }
 
@@ -31,19 +63,21 @@ void ShowSetting(HWND dialog, const SettingRow& row)
     const std::uint32_t stored = StoredFormOf(saverSettings, row.value);
     switch (row.kind) {
     case SettingKind::Number:
-        SetDlgItemInt(dialog, row.control, stored, FALSE);
+        SetDlgItemInt(dialog, ControlOf(row), stored, FALSE);
         break;
     case SettingKind::Flag:
-        CheckDlgButton(dialog, row.control, stored == 1 ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(dialog, ControlOf(row), stored == 1 ? BST_CHECKED : BST_UNCHECKED);
         break;
     case SettingKind::BitSet:
         for (const SettingChoice& choice : row.choices) {
-            CheckDlgButton(dialog, choice.control, (stored & choice.value) != 0 ? BST_CHECKED : BST_UNCHECKED);
+            CheckDlgButton(dialog, ControlOf(row, choice), (stored & choice.value) != 0 ? BST_CHECKED : BST_UNCHECKED);
         }
         break;
     case SettingKind::OneOf:
         for (const SettingChoice& choice : row.choices) {
-            if (choice.value == stored) CheckRadioButton(dialog, row.choices.front().control, row.choices.back().control, choice.control);
+            if (choice.value != stored) continue;
+            CheckRadioButton(dialog, ControlOf(row, row.choices.front()), ControlOf(row, row.choices.back()),
+                             ControlOf(row, choice));
         }
         break;
     }
@@ -56,59 +90,63 @@ BOOL OnInitDialog(HWND dialog)
     return TRUE;  // the dialog manager focuses the first tab stop, OK
 }
 
-// One numeric field's check, run on every notification from it. A text
-// that is no number sets the default silently; a number out of range
-// resets the field (which checks again, in range) and warns. The number is
-// read signed and compared unsigned, so a negative one is out of range.
+UINT BoxState(bool on) { return on ? BST_CHECKED : BST_UNCHECKED; }
+
+// One numeric field's check, run on every notification from it, by the
+// panels' policy. A number refused resets the field (which checks again, in
+// range) and warns with no owner. The number is read signed, so a negative
+// one is out of range.
 void CheckNumericField(HWND dialog, const SettingRow& row)
 {
     BOOL isNumber = FALSE;
-    const UINT entry = GetDlgItemInt(dialog, row.control, &isNumber, TRUE);
-    if (!isNumber || (entry >= row.low && entry <= row.high)) {
-        ApplyStoredValue(saverSettings, row.value, isNumber ? entry : row.defaultStored);
+    const auto entry = static_cast<INT>(GetDlgItemInt(dialog, ControlOf(row), &isNumber, TRUE));
+    const EntryCheck check = CheckEntry(row, Entry{isNumber != FALSE, true, entry}, StoredFormOf(saverSettings, row.value));
+    if (!check.refused) {
+        ApplyStoredValue(saverSettings, row.value, check.held);
         return;
     }
-    const UINT reset = row.warningResetsToDefault ? row.defaultStored : StoredFormOf(saverSettings, row.value);
-    SetDlgItemInt(dialog, row.control, reset, FALSE);
+    SetDlgItemInt(dialog, ControlOf(row), check.held, FALSE);
     MessageBoxA(nullptr, row.warning, row.warningCaption, MB_OK | MB_ICONWARNING);
 }
 
-// Select All and Select None: every check box; the colour stays.
-void SetAllBoxes(HWND dialog, UINT state)
+// Select All and Select None, as the panels' policy leaves each row.
+void SetAllBoxes(HWND dialog, bool on)
 {
     for (const SettingRow& row : settingsTable) {
-        if (row.kind == SettingKind::Flag) CheckDlgButton(dialog, row.control, state);
+        const std::uint32_t value = AfterSelectAll(row, 0, on);
+        if (row.kind == SettingKind::Flag) CheckDlgButton(dialog, ControlOf(row), BoxState(value == 1));
         if (row.kind != SettingKind::BitSet) continue;
-        for (const SettingChoice& choice : row.choices) CheckDlgButton(dialog, choice.control, state);
+        for (const SettingChoice& choice : row.choices) {
+            CheckDlgButton(dialog, ControlOf(row, choice), BoxState((value & choice.value) != 0));
+        }
     }
 }
 
-// The record already holds the numbers last accepted. An empty shape or
-// rotation set is saved as its fallback; with no colour button checked
-// the colour is not written.
+// What a row's controls show; a number's is the value last accepted.
+std::uint32_t Shown(HWND dialog, const SettingRow& row)
+{
+    switch (row.kind) {
+    case SettingKind::Number:
+        return StoredFormOf(saverSettings, row.value);
+    case SettingKind::Flag:
+        return Checked(dialog, ControlOf(row)) ? 1 : 0;
+    case SettingKind::BitSet:
+    case SettingKind::OneOf:
+        break;
+    }
+    return CheckedChoices(dialog, row);
+}
+
+// Writes what the panels' policy keeps of each row, in the saver's order.
 BOOL OnOk(HWND dialog)
 {
+    RegistryStore store;
     for (StoredValue value : saveOrder) {
         const SettingRow& row = SettingRowOf(value);
-        std::uint32_t stored = 0;
-        switch (row.kind) {
-        case SettingKind::Number:
-            stored = StoredFormOf(saverSettings, value);
-            break;
-        case SettingKind::Flag:
-            stored = Checked(dialog, row.control) ? 1 : 0;
-            ApplyStoredValue(saverSettings, value, stored);
-            break;
-        case SettingKind::BitSet:
-            stored = CheckedChoices(dialog, row);
-            if (stored == 0) stored = row.fallback;
-            break;
-        case SettingKind::OneOf:
-            stored = CheckedChoices(dialog, row);
-            if (stored == 0) continue;
-            break;
-        }
-        SaveSetting(row.name, stored);
+        std::uint32_t kept = 0;
+        if (!KeptOf(row, Shown(dialog, row), kept)) continue;
+        if (row.kind == SettingKind::Flag) ApplyStoredValue(saverSettings, value, kept);
+        store.WriteValue(row.name, kept);
     }
     EndDialog(dialog, 1);
     return TRUE;
@@ -117,15 +155,15 @@ BOOL OnOk(HWND dialog)
 BOOL OnCommand(HWND dialog, int id)
 {
     for (const SettingRow& row : settingsTable) {
-        if (row.kind == SettingKind::Number && row.control == id) {
+        if (row.kind == SettingKind::Number && ControlOf(row) == id) {
             CheckNumericField(dialog, row);
             return FALSE;
         }
     }
     switch (id) {
-    case idSelectAll:
-    case idSelectNone:
-        SetAllBoxes(dialog, id == idSelectAll ? BST_CHECKED : BST_UNCHECKED);
+    case IDC_SELECT_ALL:
+    case IDC_SELECT_NONE:
+        SetAllBoxes(dialog, id == IDC_SELECT_ALL);
         return FALSE;
     case IDOK:
         return OnOk(dialog);
@@ -138,8 +176,6 @@ BOOL OnCommand(HWND dialog, int id)
 }
 
 }  // namespace
-
-bool InitSetupControls(HINSTANCE) { return true; }
 
 INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {

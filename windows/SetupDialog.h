@@ -4,7 +4,4 @@
 
 #include <windows.h>
 
-// Prepares window classes the dialog's controls would need; it needs none.
-bool InitSetupControls(HINSTANCE moduleHandle);
-
 INT_PTR CALLBACK SetupDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

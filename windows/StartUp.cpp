@@ -1,16 +1,15 @@
 // Start-up, the command-line modes, and the fault filter around them.
-#include "windows/StartUp.h"
+#include <windows.h>
 
-#include "windows/SetupDialog.h"
 #include "windows/CommandLine.h"
+#include "windows/DialogControls.h"
 #include "windows/InputWatch.h"
 #include "windows/SaverWindow.h"
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
+#include "windows/SetupDialog.h"
 #include "windows/SystemLibrary.h"
 
 namespace {
-
-constexpr WORD setupDialogId = 2003;
 
 using PasswordChangeProc = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
 
@@ -27,37 +26,18 @@ bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 // start is not the saver's to end.
 LONG WINAPI SaverFaultFilter(EXCEPTION_POINTERS* fault)
 {
-    if (GetCurrentThreadId() != shellState.saverThreadId) {
-        return shellState.previousFaultFilter != nullptr ? shellState.previousFaultFilter(fault)
+    if (GetCurrentThreadId() != saverState.saverThreadId) {
+        return saverState.previousFaultFilter != nullptr ? saverState.previousFaultFilter(fault)
                                                          : EXCEPTION_CONTINUE_SEARCH;
     }
     // Put the previous filter back first: the system's filter calls the
     // installed one, which must not be this one again.
-    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    SetUnhandledExceptionFilter(saverState.previousFaultFilter);
     if (UnhandledExceptionFilter(fault) == EXCEPTION_EXECUTE_HANDLER) {
         TerminateProcess(GetCurrentProcess(), static_cast<UINT>(SignalSaverRunning(FALSE)));
     }
     return EXCEPTION_CONTINUE_SEARCH;
 }
-
-int RunMode(const SwitchScan& scan)
-{
-    switch (scan.mode) {
-    case SaverMode::Configure:
-        return static_cast<int>(OpenSettingsDialog(scan.ownedByForeground ? GetForegroundWindow() : nullptr));
-    case SaverMode::FullScreen:
-        return RunSaverWindow(nullptr);
-    case SaverMode::Preview:
-        return RunPreview(scan.rest);
-    case SaverMode::ChangePassword:
-        return RequestPasswordChange(scan.rest);
-    case SaverMode::Unrecognised:
-        break;
-    }
-    return -1;
-}
-
-}  // namespace
 
 int RunPreview(const char* text)
 {
@@ -79,27 +59,40 @@ int RequestPasswordChange(const char* text)
 
 INT_PTR OpenSettingsDialog(HWND owner)
 {
-    if (!InitSetupControls(shellState.moduleHandle)) return 0;
-    return DialogBoxParamA(shellState.moduleHandle, MAKEINTRESOURCEA(setupDialogId), owner, SetupDialogProc, 0);
+    return DialogBoxParamA(saverState.moduleHandle, MAKEINTRESOURCEA(IDD_SETUP), owner, SetupDialogProc, 0);
 }
 
-int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail, int)
+int RunMode(const SwitchScan& scan)
 {
-    shellState.moduleHandle = moduleHandle;
+    switch (scan.mode) {
+    case SaverMode::Configure:
+        return static_cast<int>(OpenSettingsDialog(scan.ownedByForeground ? GetForegroundWindow() : nullptr));
+    case SaverMode::FullScreen:
+        return RunSaverWindow(nullptr);
+    case SaverMode::Preview:
+        return RunPreview(scan.rest);
+    case SaverMode::ChangePassword:
+        return RequestPasswordChange(scan.rest);
+    case SaverMode::Unrecognised:
+        break;
+    }
+    return -1;
+}
+
+int DispatchCommandLine(HINSTANCE moduleHandle, const char* commandTail)
+{
+    saverState.moduleHandle = moduleHandle;
     const SwitchScan scan = ScanSwitch(commandTail);
-    shellState.saverThreadId = GetCurrentThreadId();
-    shellState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
+    saverState.saverThreadId = GetCurrentThreadId();
+    saverState.previousFaultFilter = SetUnhandledExceptionFilter(SaverFaultFilter);
     const int result = RunMode(scan);
-    SetUnhandledExceptionFilter(shellState.previousFaultFilter);
+    SetUnhandledExceptionFilter(saverState.previousFaultFilter);
     return result;
 }
 
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    const char* tail = SkipProgramName(GetCommandLineA(), IsLeadByte);
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    GetStartupInfoA(&startup);
-    const int showCommand = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
-    return DispatchCommandLine(GetModuleHandleA(nullptr), tail, showCommand);
+    return DispatchCommandLine(GetModuleHandleA(nullptr), SkipProgramName(GetCommandLineA(), IsLeadByte));
 }

@@ -1,5 +1,6 @@
 // The configuration dialog, driven from outside as a user would (its
-// template is pinned with the other resources): one table of sessions
+// template is pinned with the other resources; what each entry and button
+// comes to is the panels' policy, pinned natively): one table of sessions
 // (entries typed, with the warnings and fields they bring, buttons clicked,
 // OK or Cancel, and what the registry then holds); and one table of stored
 // values, hand-edited or not, with what the dialog shows for them.
@@ -9,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "settings/DialogControls.h"
 #include "settings/SettingsTable.h"
 #include "tests/windows/Harness.h"
+#include "windows/DialogControls.h"
+#include "windows/RegistryStore.h"
 
 namespace {
 
-constexpr const char* setupTitle = "Gyrelace Setup - Version 1.10c";
 
 struct TextRequest {
     HWND dialog;
@@ -57,7 +58,7 @@ protected:
     {
         run_ = std::make_unique<SaverRun>(SaverCommand(""));
         ASSERT_TRUE(PumpUntil(
-            [&] { return (dialog_ = FindWindowA(nullptr, setupTitle)) != nullptr && IsWindowVisible(dialog_); }, 30000));
+            [&] { return (dialog_ = FindWindowA(nullptr, SETUP_CAPTION)) != nullptr && IsWindowVisible(dialog_); }, 30000));
     }
 
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
@@ -74,7 +75,7 @@ protected:
     std::vector<int> CheckedIds() const
     {
         std::vector<int> ids;
-        for (int id = idConnectDots; id <= idStartLarge; ++id) {
+        for (int id = IDC_CONNECT_DOTS; id <= IDC_START_LARGE; ++id) {
             if (Checked(id)) ids.push_back(id);
         }
         return ids;
@@ -150,26 +151,12 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
     const char* sizeRange = "Entry must be between 0 and 500 %";
     const Session sessions[] = {
         {"a size above 500 warns and keeps the last size accepted", {},
-         {{idSize, "6"}, {idSize, "60"}, {idSize, "600", "Circle Radius", sizeRange, "60"}}, true,
+         {{IDC_OBJECT_SIZE, "6"}, {IDC_OBJECT_SIZE, "60"}, {IDC_OBJECT_SIZE, "600", "Circle Radius", sizeRange, "60"}}, true,
          {{"RadiusFactor", 60}}},
-        {"a delay above 60 warns and becomes 1", {},
-         {{idDelay, "61", "Completion Delay", "Entry must be between 0 and 60 (seconds)", "1"}}, true,
-         {{"EndDelay", 1}}},
-        {"a rate of 0 warns and goes back to the rate last accepted", {},
-         {{idRate, "25"}, {idRate, "0", "Images Per Second", "Entry must be between 1 and 1000", "25"}}, true,
-         {{"ImagesPerSec", 25}}},
-        {"an emptied rate is saved as the default without a warning", {{"ImagesPerSec", 200}},
-         {{idRate, ""}}, true, {{"ImagesPerSec", 50}}},
-        {"400 a second is an interval of 2 ms", {}, {{idSize, "29"}, {idRate, "400"}}, true,
-         {{"RadiusFactor", 29}, {"ImagesPerSec", 500}}},
-        {"Select None, then OK", {{"ColourOption", 30}}, {{idSelectNone, nullptr}}, true,
-         {{"ObjectShape", 0x2}, {"ObjectRotation", 0x2}, {"ZoomOption", 0}, {"JoinTheDots", 0}, {"ColourOption", 30}}},
-        {"Select All, then OK; the colour stays", {{"ColourOption", 30}}, {{idSelectAll, nullptr}}, true,
+        {"Select All, then OK; the colour stays", {{"ColourOption", 30}}, {{IDC_SELECT_ALL, nullptr}}, true,
          {{"ObjectShape", 0x1FE}, {"ObjectRotation", 0xE}, {"ZoomOption", 0x3FE}, {"JoinTheDots", 1}, {"ColourOption", 30}}},
-        {"Cancel after edits writes nothing", {}, {{idSize, "77"}, {idRate, "9"}, {idSelectAll, nullptr}, {idLow, nullptr}},
+        {"Cancel after edits writes nothing", {}, {{IDC_OBJECT_SIZE, "77"}, {IDC_RATE, "9"}, {IDC_SELECT_ALL, nullptr}, {IDC_LOW, nullptr}},
          false, {}},
-        {"Cancel after edits leaves stored values alone", {{"RadiusFactor", 12}, {"ObjectShape", 0x44}},
-         {{idSize, "77"}, {idSelectNone, nullptr}}, false, {}},
     };
     for (const Session& session : sessions) {
         SCOPED_TRACE(session.what);
@@ -210,7 +197,7 @@ struct StoredCase {
 
 void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD size)
 {
-    WriteValue("software\\wexmoor\\lumo_ss\\Settings", name, type, data, size);
+    WriteValue(settingsKeyPath, name, type, data, size);
 }
 
 void StoreEach(DWORD value)
@@ -224,34 +211,34 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
 {
     static const unsigned long long eightBytes = 0x0000000100000032ull;
     const StoredCase cases[] = {
-        {"no settings key", [] {}, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
+        {"no settings key", [] {}, "50", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
         {"out of range", [] {
              SetSetting("ImagesPerSec", 0), SetSetting("RadiusFactor", 900), SetSetting("EndDelay", 61),
                  SetSetting("ColourOption", 7), SetSetting("JoinTheDots", 2), SetSetting("ObjectShape", 0x1081),
                  SetSetting("ObjectRotation", 0x18), SetSetting("ZoomOption", 0x4A5);
-         }, "50", "500", "60", {idStar6, idHigh, idAntiClockwise, idZoomMedium, idPhase1, idPhase4}},
+         }, "50", "500", "60", {IDC_STAR6, IDC_HIGH, IDC_ANTICLOCKWISE, IDC_ZOOM_MEDIUM, IDC_PHASE1, IDC_PHASE4}},
         {"text values", [] {
              WriteSettingsValue("ImagesPerSec", REG_SZ, "50", 3);
              WriteSettingsValue("RadiusFactor", REG_SZ, "a long text value", 18);
              WriteSettingsValue("ObjectShape", REG_SZ, "", 1);
-         }, "1000", "8", "1", {idCircle, idHigh, idRotationNone}},
+         }, "1000", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
         {"8-byte values count as missing", [] {
              WriteSettingsValue("ImagesPerSec", REG_QWORD, &eightBytes, 8);
              WriteSettingsValue("EndDelay", REG_QWORD, &eightBytes, 8);
-         }, "50", "8", "1", {idCircle, idHigh, idRotationNone}},
+         }, "50", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
         {"every value 0xFFFFFFFF", [] { StoreEach(0xFFFFFFFF); }, "1000", "500", "0",
-         {idCircle, idSquare, idDiamond, idStar8, idStar4, idTriangle, idPyramid, idStar6, idHigh,
-          idRotationNone, idClockwise, idAntiClockwise, idZoomHigh, idZoomMedium, idZoomLow, idZoomVeryHigh,
-          idPhase1, idPhase2, idPhase4, idStartSmall, idStartLarge}},
+         {IDC_CIRCLE, IDC_SQUARE, IDC_DIAMOND, IDC_STAR8, IDC_STAR4, IDC_TRIANGLE, IDC_PYRAMID, IDC_STAR6, IDC_HIGH,
+          IDC_ROTATION_NONE, IDC_CLOCKWISE, IDC_ANTICLOCKWISE, IDC_ZOOM_HIGH, IDC_ZOOM_MEDIUM, IDC_ZOOM_LOW, IDC_ZOOM_VERY_HIGH,
+          IDC_PHASE1, IDC_PHASE2, IDC_PHASE4, IDC_START_SMALL, IDC_START_LARGE}},
     };
     for (const StoredCase& c : cases) {
         SCOPED_TRACE(c.what);
         ResetSaverRegistry();
         c.store();
         Open();
-        EXPECT_EQ(Text(idRate), c.rate);
-        EXPECT_EQ(Text(idSize), c.size);
-        EXPECT_EQ(Text(idDelay), c.delay);
+        EXPECT_EQ(Text(IDC_RATE), c.rate);
+        EXPECT_EQ(Text(IDC_OBJECT_SIZE), c.size);
+        EXPECT_EQ(Text(IDC_DELAY), c.delay);
         EXPECT_EQ(CheckedIds(), c.checked);
         EXPECT_EQ(Focus(), Item(IDOK));
         EXPECT_EQ(FindWarning("Circle Radius"), nullptr);

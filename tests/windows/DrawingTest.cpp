@@ -8,6 +8,7 @@
 
 #include "tests/windows/Harness.h"
 #include "tests/windows/Prediction.h"
+#include "windows/RegistryStore.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ protected:
     // Single pixels at 1000 points a second, the low colour floor.
     void WritePixelSettings(int endDelay)
     {
-        const std::string key = "add HKCU\\software\\wexmoor\\lumo_ss\\Settings /t REG_DWORD /f ";
+        const std::string key = std::string("add HKCU\\") + settingsKeyPath + " /t REG_DWORD /f ";
         for (const std::string& value : {std::string("RadiusFactor /d 0"), std::string("ImagesPerSec /d 1000"),
                                          std::string("ColourOption /d 50"), "EndDelay /d " + std::to_string(endDelay)}) {
             SaverRun reg("reg.exe " + key + "/v " + value, SystemDirectoryFile("reg.exe"));

@@ -3,12 +3,13 @@
 
 #include <cstdlib>
 
+#include "windows/RegistryStore.h"
+#include "windows/SaverWindow.h"
+
 namespace {
 
-constexpr const char* settingsPath = "software\\wexmoor\\lumo_ss\\Settings";
 constexpr const char* testKey = "Software\\GyrelaceTest";
 constexpr const char* desktopKey = "Control Panel\\Desktop";
-constexpr const char* saverClass = "WindowsScreenSaverClass";
 
 }  // namespace
 
@@ -109,8 +110,8 @@ bool SaverRun::Running() { return process_ != nullptr && WaitForSingleObject(pro
 
 HWND FindSaverWindow(const char* title, HWND parent)
 {
-    if (parent != nullptr) return FindWindowExA(parent, nullptr, saverClass, title);
-    return FindWindowA(saverClass, title);
+    if (parent != nullptr) return FindWindowExA(parent, nullptr, saverClassName, title);
+    return FindWindowA(saverClassName, title);
 }
 
 HWND WaitForSaverWindow(const char* title, HWND parent)
@@ -124,7 +125,7 @@ HWND WaitForSaverWindow(const char* title, HWND parent)
 int CountSaverWindows(const char* title)
 {
     int count = 0;
-    for (HWND w = FindWindowA(saverClass, title); w != nullptr; w = FindWindowExA(nullptr, w, saverClass, title)) {
+    for (HWND w = FindWindowA(saverClassName, title); w != nullptr; w = FindWindowExA(nullptr, w, saverClassName, title)) {
         ++count;
     }
     return count;
@@ -137,12 +138,14 @@ void WriteValue(const char* keyPath, const char* name, DWORD type, const void* d
 
 void ResetSaverRegistry()
 {
-    RegDeleteTreeA(HKEY_CURRENT_USER, "software\\wexmoor");
+    // The maker's key: the first two levels of the settings key.
+    const std::string settingsKey = settingsKeyPath;
+    RegDeleteTreeA(HKEY_CURRENT_USER, settingsKey.substr(0, settingsKey.find('\\', settingsKey.find('\\') + 1)).c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, testKey);
     RegDeleteKeyValueA(HKEY_CURRENT_USER, desktopKey, "ScreenSaveUsePassword");
 }
 
-void SetSetting(const char* name, DWORD value) { WriteValue(settingsPath, name, REG_DWORD, &value, sizeof value); }
+void SetSetting(const char* name, DWORD value) { WriteValue(settingsKeyPath, name, REG_DWORD, &value, sizeof value); }
 void SetPasswordWanted(DWORD value) { WriteValue(desktopKey, "ScreenSaveUsePassword", REG_DWORD, &value, sizeof value); }
 void SetTestNumber(const char* name, DWORD value) { WriteValue(testKey, name, REG_DWORD, &value, sizeof value); }
 
@@ -158,7 +161,7 @@ DWORD ReadNumber(const char* keyPath, const char* name, DWORD fallback)
 
 }  // namespace
 
-DWORD StoredSetting(const char* name) { return ReadNumber(settingsPath, name, 0xDEADBEEF); }
+DWORD StoredSetting(const char* name) { return ReadNumber(settingsKeyPath, name, 0xDEADBEEF); }
 DWORD ReadTestNumber(const char* name) { return ReadNumber(testKey, name, 0); }
 
 std::string ReadTestText(const char* name)
@@ -267,7 +270,7 @@ ScreenPicture CaptureScreen()
 void CloseLeftoverSavers()
 {
     for (const char* title : {"Screen Saver", "Preview"}) {
-        while (HWND window = FindWindowA(saverClass, title)) {
+        while (HWND window = FindWindowA(saverClassName, title)) {
             DWORD processId = 0;
             GetWindowThreadProcessId(window, &processId);
             HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId);

@@ -5,10 +5,10 @@
 
 #include "tests/windows/Harness.h"
 #include "tests/windows/HostWindow.h"
+#include "windows/DialogControls.h"
 
 namespace {
 
-constexpr const char* setupTitle = "Gyrelace Setup - Version 1.10c";
 
 enum class Ends {
     OnAKey,            // full screen until a key
@@ -52,7 +52,7 @@ protected:
         case Ends::DialogOwned:
         case Ends::DialogUnowned: {
             HWND dialog = nullptr;
-            ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, setupTitle)) != nullptr; }, 30000));
+            ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, SETUP_CAPTION)) != nullptr; }, 30000));
             EXPECT_EQ(GetWindow(dialog, GW_OWNER), c.ends == Ends::DialogOwned ? host.Handle() : nullptr);
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             EXPECT_EQ(run.WaitExit(30000), 0u);

@@ -1,4 +1,4 @@
-// The shell's process-wide record, and the other records the Windows saver
+// The saver's process-wide record, and the other records the Windows saver
 // holds one of: the settings, the monitors' figure sequences and the
 // animation window's resources.
 #pragma once
@@ -26,7 +26,7 @@ enum class CloseStage {
     Approved,   // the window is being destroyed
 };
 
-struct ShellState {
+struct SaverState {
     HINSTANCE moduleHandle = nullptr;
     HWND saverWindow = nullptr;
     bool isPreview = false;
@@ -60,7 +60,7 @@ struct DesktopRecord {
     Desktop& Made() { return *std::launder(reinterpret_cast<Desktop*>(storage)); }
 };
 
-extern ShellState shellState;
+extern SaverState saverState;
 extern SaverSettings saverSettings;
 extern DesktopRecord desktopRecord;
 extern AnimationWindow animationWindow;

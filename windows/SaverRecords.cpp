@@ -1,7 +1,7 @@
 // The one instance of each process-wide record of the Windows saver.
-#include "windows/ShellState.h"
+#include "windows/SaverState.h"
 
-ShellState shellState;
+SaverState saverState;
 SaverSettings saverSettings;
 DesktopRecord desktopRecord;
 AnimationWindow animationWindow;
