@@ -55,7 +55,6 @@ TEST_F(Pictures, TheScreenEqualsTheRenderersPictureInEveryMode)
         const auto after = static_cast<std::uint32_t>(std::time(nullptr));
         std::uint32_t seed = 0;
         EXPECT_TRUE(WaitForPredictedPicture(settings, before, after, 1, seed));
-        EXPECT_GT(CaptureScreen().LitPixels(), 300) << "a whole figure is shown";
     }
 }
 
