@@ -3,6 +3,7 @@
 #include "wayland/LayerPicture.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 
 #include "common/Ticks.h"
@@ -100,8 +101,8 @@ void LayerPicture::OfferDeviceSize(std::uint32_t now)
     long long width = 1LL * logicalWidth_ * scale_, height = 1LL * logicalHeight_ * scale_;
     if (viewed_) width = pixels_.modeWidth, height = pixels_.modeHeight;
     // Beyond what an int holds, the size cannot be drawn anyway.
-    OfferSize(*animation_, static_cast<int>(std::min(width, largestSide + 1)),
-              static_cast<int>(std::min(height, largestSide + 1)), now);
+    const long long most = INT_MAX;
+    OfferSize(*animation_, static_cast<int>(std::min(width, most)), static_cast<int>(std::min(height, most)), now);
 }
 
 // An output whose mode is not its logical size times its integer scale has
