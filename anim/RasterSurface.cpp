@@ -160,20 +160,15 @@ void RasterSurface::LineTo(int x, int y)
 // meets it to the one where the end point's ray does, and, as on a polyline,
 // the last pixel walked is left out: equal start and end points walk the
 // whole outline, so the pixel just before the start is missing.
-void RasterSurface::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
+// The outline's upper right quarter of a w x h box, as offsets from the
+// inner corner, into `quarter`. Positions are doubled offsets from the
+// centre, (x2, y2), with y upwards; with a = w − 1 and c = h − 1 the ellipse
+// is f(x2, y2) = c²·x2² + a²·y2² − a²·c². From each pixel GDI steps inwards
+// when f at the diagonal neighbour plus f at the pixel above is not
+// negative, upwards when f at the diagonal neighbour plus f at the pixel
+// inwards is not positive, or both; it stops on leaving the right half.
+void RasterSurface::TraceQuarter(long long w, long long h)
 {
-    const long long l = std::min(left, right), r = std::max(left, right);
-    const long long t = std::min(top, bottom), b = std::max(top, bottom);
-    const long long w = r - l, h = b - t;
-    if (w == 0 || h == 0 || w > largestOutline || h > largestOutline) return;
-    if (r <= clipLeft || l >= clipRight || b <= clipTop || t >= clipBottom) return;
-
-    // The quarter. Positions are doubled offsets from the centre, (x2, y2),
-    // with y upwards; with a = w − 1 and c = h − 1 the ellipse is
-    // f(x2, y2) = c²·x2² + a²·y2² − a²·c². From each pixel GDI steps inwards
-    // when f at the diagonal neighbour plus f at the pixel above is not
-    // negative, upwards when f at the diagonal neighbour plus f at the pixel
-    // inwards is not positive, or both; it stops on leaving the right half.
     const long long a = w - 1, c = h - 1;
     const long long aa = a * a, cc = c * c;
     long long x2 = a, y2 = c % 2;
@@ -195,6 +190,17 @@ void RasterSurface::Arc(int left, int top, int right, int bottom, int xStart, in
             y2 += 2;
         }
     }
+}
+
+void RasterSurface::Arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd)
+{
+    const long long l = std::min(left, right), r = std::max(left, right);
+    const long long t = std::min(top, bottom), b = std::max(top, bottom);
+    const long long w = r - l, h = b - t;
+    if (w == 0 || h == 0 || w > largestOutline || h > largestOutline) return;
+    if (r <= clipLeft || l >= clipRight || b <= clipTop || t >= clipBottom) return;
+
+    TraceQuarter(w, h);
 
     // Quarter offsets grow from the inner corners: the right and left halves
     // start at these columns, the upper and lower halves at these rows (the

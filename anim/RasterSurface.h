@@ -79,6 +79,7 @@ private:
         return reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::size_t>(y) * stride);
     }
     void Plot(long long x, long long y, std::uint32_t pixel);
+    void TraceQuarter(long long w, long long h);
 
     int width;
     int height;

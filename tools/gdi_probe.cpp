@@ -46,42 +46,52 @@ bool Draw(HDC dc, const char* operation)
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
-{
-    _setmode(_fileno(stdout), _O_BINARY);  // rows end in \n alone
-    const bool inWindow = argc == 2 && std::strcmp(argv[1], "--window") == 0;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+// The screen-sized memory DIB the pictures are read from, and the device
+// context they are drawn with: the DIB's, or a full-screen window's.
+struct Canvas {
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = screenWidth;
-    info.bmiHeader.biHeight = -screenHeight;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
     HDC memory = CreateCompatibleDC(screen);
-    SelectObject(memory, CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const auto* pixels = static_cast<const std::uint8_t*>(bits);
-    const std::size_t screenBytes = static_cast<std::size_t>(screenWidth) * screenHeight * 4;
-
     HDC dc = memory;
-    if (inWindow) {
-        WNDCLASSA windowClass = {CS_OWNDC, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
-                                 static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), nullptr, "GdiProbe"};
-        RegisterClassA(&windowClass);
-        dc = GetDC(CreateWindowExA(WS_EX_TOPMOST, "GdiProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth,
-                                   screenHeight, nullptr, nullptr, windowClass.hInstance, nullptr));
-    }
-    SelectObject(dc, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
-    const RECT whole = {0, 0, screenWidth, screenHeight};
+    const std::uint8_t* pixels = nullptr;
+    bool inWindow = false;
 
-    int width = 0, height = 0;
-    auto finish = [&] {
-        if (width == 0) return;
+    explicit Canvas(bool window) : inWindow(window)
+    {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = screenWidth;
+        info.bmiHeader.biHeight = -screenHeight;  // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        SelectObject(memory, CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        pixels = static_cast<const std::uint8_t*>(bits);
+        if (inWindow) {
+            WNDCLASSA windowClass = {CS_OWNDC, DefWindowProcA, 0, 0, GetModuleHandleA(nullptr), nullptr, nullptr,
+                                     static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), nullptr, "GdiProbe"};
+            RegisterClassA(&windowClass);
+            dc = GetDC(CreateWindowExA(WS_EX_TOPMOST, "GdiProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, screenWidth,
+                                       screenHeight, nullptr, nullptr, windowClass.hInstance, nullptr));
+        }
+        SelectObject(dc, CreatePen(PS_SOLID, 1, RGB(255, 255, 255)));
+    }
+
+    // Black everywhere, unclipped, for the next picture.
+    void Clear()
+    {
+        const RECT whole = {0, 0, screenWidth, screenHeight};
+        SelectClipRgn(dc, nullptr);
+        FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+
+    // Writes the picture's rows. From the window, the screen is read until
+    // two reads in a row agree.
+    void Write(int width, int height)
+    {
         GdiFlush();
-        // From the window: read the screen until two reads in a row agree.
+        const std::size_t screenBytes = static_cast<std::size_t>(screenWidth) * screenHeight * 4;
         for (std::vector<std::uint8_t> last; inWindow;) {
             MSG message;
             while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
@@ -98,36 +108,51 @@ int main(int argc, char** argv)
             }
             std::putchar('\n');
         }
-        width = 0;
-    };
+    }
+};
 
+// A case's operations, drawn; false with a message when one cannot be read.
+bool DrawLine(HDC dc, const char* line)
+{
+    for (const char* op = line; op != nullptr; op = std::strchr(op, ',')) {
+        if (*op == ',') ++op;
+        if (!Draw(dc, op)) {
+            std::fprintf(stderr, "gdi_probe: cannot draw: %s\n", op);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    _setmode(_fileno(stdout), _O_BINARY);  // rows end in \n alone
+    Canvas canvas(argc == 2 && std::strcmp(argv[1], "--window") == 0);
+    int width = 0, height = 0;
     char line[1024];
     while (std::fgets(line, sizeof line, stdin) != nullptr) {
         line[std::strcspn(line, "\r\n")] = '\0';
         if (line[0] == '.' || line[0] == '#') continue;
-        if (line[0] == ';' || std::strncmp(line, "picture ", 8) == 0) {
-            finish();
-            std::printf("%s\n", line);
-            if (line[0] == ';') continue;
-            if (std::sscanf(line + 8, "%d %d", &width, &height) != 2 || width < 1 || height < 1 ||
-                width > screenWidth || height > screenHeight) {
-                std::fprintf(stderr, "gdi_probe: bad picture size: %s\n", line);
-                return 2;
-            }
-            SelectClipRgn(dc, nullptr);
-            FillRect(dc, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            continue;
+        const bool picture = std::strncmp(line, "picture ", 8) == 0;
+        if (line[0] == ';' || picture) {
+            if (width != 0) canvas.Write(width, height);
+            width = 0;
         }
         std::printf("%s\n", line);
-        for (const char* op = line; op != nullptr; op = std::strchr(op, ',')) {
-            if (*op == ',') ++op;
-            if (!Draw(dc, op)) {
-                std::fprintf(stderr, "gdi_probe: cannot draw: %s\n", op);
-                return 2;
-            }
+        if (line[0] == ';') continue;
+        if (!picture) {
+            if (!DrawLine(canvas.dc, line)) return 2;
+            continue;
         }
+        if (std::sscanf(line + 8, "%d %d", &width, &height) != 2 || width < 1 || height < 1 ||
+            width > canvas.screenWidth || height > canvas.screenHeight) {
+            std::fprintf(stderr, "gdi_probe: bad picture size: %s\n", line);
+            return 2;
+        }
+        canvas.Clear();
     }
-    finish();
+    if (width != 0) canvas.Write(width, height);
     return 0;
 }
