@@ -20,6 +20,8 @@ gone() { [[ $(cut -d' ' -f3 "/proc/$1/stat" 2>/dev/null) =~ ^Z?$ ]]; }
 same() { [[ $(compare -metric AE "$1" "$2" null: 2>&1) == 0 ]]; }
 # Waits for $pid to end with status $1 and ${2:-0} lines in $work/err.
 ended() {
+    wait_for 60 gone "$pid" ||
+        fail "did not end: state $(cut -d' ' -f3 "/proc/$pid/stat"), in $(cat "/proc/$pid/wchan"): $(cat "$work/err")"
     local status=0; wait "$pid" || status=$?
     (( status == $1 )) || fail "ended with status $status, not $1: $(cat "$work/err")"
     [[ $(grep -c '' "$work/err") == "${2:-0}" ]] || fail "stderr: $(cat "$work/err")"

@@ -14,7 +14,9 @@ source "$(dirname "$0")/../lib.sh"  # $work: the daemon and the panel run as nob
 
 # Starts a private Xvfb with these arguments in place of the last one.
 start_xvfb() {
-    [[ -z ${xvfb_pid:-} ]] || { kill "$xvfb_pid"; wait "$xvfb_pid" || true; }
+    if [[ -n ${xvfb_pid:-} ]]; then
+        kill "$xvfb_pid"; wait_for 30 gone "$xvfb_pid" || fail "Xvfb did not end"; wait "$xvfb_pid" || true
+    fi
     rm -f "$work/display"
     Xvfb -displayfd 3 -noreset "$@" 3>"$work/display" 2>/dev/null & xvfb_pid=$!; pids+=($xvfb_pid)
     wait_for 30 test -s "$work/display" || fail "Xvfb did not start"
