@@ -3,6 +3,8 @@
 // a changed rectangle at a time, when the point clock says points are due
 // and the compositor has shown the picture before (so an output it does not
 // show gets nothing drawn until it shows it again).
+// Its sizes go to the engine as they come, and the picture is made again
+// only when the engine takes one (anim/Resizing.h).
 #pragma once
 
 #include <wayland-client.h>

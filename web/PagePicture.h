@@ -1,6 +1,8 @@
 // The page's figure sequence and the pixels its canvas shows: the raster
 // paints RGBA straight into memory that the page reads as image data, and
 // notes the rectangle each wake-up changed so that only that is copied.
+// Its sizes go to the engine as they come, and the picture is made again
+// only when the engine takes one (anim/Resizing.h).
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,8 @@
 // The display mode's loop: X events and poll() timeouts turned into engine
 // calls and blits. It holds no figure logic: the point clock says what to
 // draw and when to wake.
+// Its sizes go to the engine as they come, and the picture is made again
+// only when the engine takes one (anim/Resizing.h).
 #pragma once
 
 #include <X11/Xlib.h>
