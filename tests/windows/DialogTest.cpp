@@ -37,10 +37,7 @@ HWND FindWarning(const char* caption) { return FindWindowA("#32770", caption); }
 std::vector<DWORD> SettingsSnapshot()
 {
     std::vector<DWORD> values;
-    for (const char* name : {"RadiusFactor", "ImagesPerSec", "JoinTheDots", "ObjectShape", "ObjectRotation",
-                             "ColourOption", "ZoomOption", "EndDelay"}) {
-        values.push_back(StoredSetting(name));
-    }
+    for (const SettingRow& row : settingsTable) values.push_back(StoredSetting(row.name));
     return values;
 }
 

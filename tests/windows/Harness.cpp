@@ -149,28 +149,23 @@ void SetSetting(const char* name, DWORD value) { WriteValue(settingsKeyPath, nam
 void SetPasswordWanted(DWORD value) { WriteValue(desktopKey, "ScreenSaveUsePassword", REG_DWORD, &value, sizeof value); }
 void SetTestNumber(const char* name, DWORD value) { WriteValue(testKey, name, REG_DWORD, &value, sizeof value); }
 
-namespace {
-
-// A DWORD value, or the fallback when it is missing.
-DWORD ReadNumber(const char* keyPath, const char* name, DWORD fallback)
+DWORD ReadNumber(HKEY root, const char* keyPath, const char* name, DWORD fallback)
 {
     DWORD value = fallback, size = sizeof value;
-    RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
+    RegGetValueA(root, keyPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
     return value;
 }
 
-}  // namespace
-
-DWORD StoredSetting(const char* name) { return ReadNumber(settingsKeyPath, name, 0xDEADBEEF); }
-DWORD ReadTestNumber(const char* name) { return ReadNumber(testKey, name, 0); }
-
-std::string ReadTestText(const char* name)
+std::string ReadText(HKEY root, const char* keyPath, const char* name, const char* fallback)
 {
     char text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    RegGetValueA(HKEY_CURRENT_USER, testKey, name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
+    return RegGetValueA(root, keyPath, name, RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS ? text : fallback;
 }
+
+DWORD StoredSetting(const char* name) { return ReadNumber(HKEY_CURRENT_USER, settingsKeyPath, name, 0xDEADBEEF); }
+DWORD ReadTestNumber(const char* name) { return ReadNumber(HKEY_CURRENT_USER, testKey, name, 0); }
+std::string ReadTestText(const char* name) { return ReadText(HKEY_CURRENT_USER, testKey, name, ""); }
 
 std::string SystemDirectoryFile(const char* fileName)
 {

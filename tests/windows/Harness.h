@@ -65,6 +65,9 @@ void ResetSaverRegistry();
 void SetSetting(const char* name, DWORD value);
 void WriteValue(const char* key, const char* name, DWORD type, const void* data, DWORD size);
 DWORD StoredSetting(const char* name);  // 0xDEADBEEF when missing
+// A value anywhere in the registry, or the fallback when it is missing.
+DWORD ReadNumber(HKEY root, const char* keyPath, const char* name, DWORD fallback);
+std::string ReadText(HKEY root, const char* keyPath, const char* name, const char* fallback);
 void SetPasswordWanted(DWORD value);
 DWORD ReadTestNumber(const char* name);
 void SetTestNumber(const char* name, DWORD value);

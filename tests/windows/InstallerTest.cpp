@@ -45,20 +45,8 @@ std::string Bytes(const std::string& path)
 }
 
 // A text value; "-" when it is missing.
-std::string Text(HKEY root, const char* key, const char* name)
-{
-    char text[MAX_PATH] = "-";
-    DWORD size = sizeof text;
-    RegGetValueA(root, key, name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
-}
-
-DWORD Number(HKEY root, const char* key, const char* name)
-{
-    DWORD value = 0, size = sizeof value;
-    RegGetValueA(root, key, name, RRF_RT_REG_DWORD, nullptr, &value, &size);
-    return value;
-}
+std::string Text(HKEY root, const char* key, const char* name) { return ReadText(root, key, name, "-"); }
+DWORD Number(HKEY root, const char* key, const char* name) { return ReadNumber(root, key, name, 0); }
 
 void SetDesktopText(const char* name, const char* text)
 {
