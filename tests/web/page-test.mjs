@@ -8,13 +8,19 @@
 //             controls; Apply and a typed address start afresh; an
 //             address over kept settings draws what the
 //             web page's documentation says, a long or broken one too; without WebAssembly
-//             the page says so.
+//             the page says so;
+//   hosts     the Lively and Wallpaper Engine packages: their property files
+//             name exactly the settings table's settings, ranges and
+//             defaults; their page, unpacked, draws the renderer's picture
+//             after the hosts' hooks change its settings, and draws nothing
+//             while a host pauses it.
 // Every wait is for a condition, with a limit of 30 s.
-// usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
+// usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
+// (the packages are beside GYRELACE_RENDER, in the native build)
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const [what, html, render, shots] = process.argv.slice(2);
@@ -220,4 +226,104 @@ async function screenshots(browser) {
   await tab.screenshot({ path: join(shots, 'web-panel.png') });
 }
 
-await { pictures, page }[what]();
+// What a host shows for each row of the table (as the module describes it):
+// [name, Lively's control, Wallpaper Engine's property], their fields that
+// must be so; and the fields each Lively control may have, all of them
+// written (its schema's kinds, none other).
+function hostProperties(table) {
+  const bit = (row, choice) => [choice.option.replace(/-/g, '_'), { type: 'checkbox', text: choice.label, value: (row.default & choice.value) !== 0 },
+    { type: 'bool', text: choice.label, value: (row.default & choice.value) !== 0 }];
+  return table.flatMap((row) => ({
+    number: [[row.name, { type: 'slider', text: row.label, min: row.low, max: row.high, step: 1, value: row.default },
+      { type: 'slider', text: row.label, min: row.low, max: row.high, step: 1, value: row.default }]],
+    flag: [[row.name, { type: 'checkbox', text: row.label, value: row.default === 1 }, { type: 'bool', text: row.label, value: row.default === 1 }]],
+    set: (row.choices || []).map((choice) => bit(row, choice)),
+    one: [[row.name, { type: 'dropdown', text: row.label, value: (row.choices || []).findIndex((c) => c.value === row.default), items: (row.choices || []).map((c) => c.label) },
+      { type: 'combo', text: row.label, value: (row.choices || []).find((c) => c.value === row.default)?.option,
+        options: (row.choices || []).map((c) => ({ label: c.label, value: c.option })) }]],
+  })[row.kind]);
+}
+const livelyFields = { slider: 'max min step text type value', checkbox: 'text type value', dropdown: 'items text type value',
+  textbox: 'text type value', button: 'text type value', label: 'type value' };
+
+async function hosts() {
+  const unpacked = mkdtempSync(join(profiles, 'hosts-'));
+  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) {
+    execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
+  }
+  const read = (path) => JSON.parse(readFileSync(join(unpacked, path), 'utf8'));
+  const info = read('gyrelace-lively.zip/LivelyInfo.json'), lively = read('gyrelace-lively.zip/LivelyProperties.json');
+  const project = read('gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine/project.json');
+  const engine = project.general.properties;
+  const browser = await launch();
+  const tab = async (page) => {
+    const opened = await browser.newPage();
+    await opened.setViewport({ width: 640, height: 480 });
+    await opened.goto(`file://${unpacked}/${page}`);
+    return opened;
+  };
+  const hooked = {
+    lively: await tab(`gyrelace-lively.zip/${info.FileName}`),
+    engine: await tab(`gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine/${project.file}`),
+  };
+  const table = await hooked.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
+  const want = hostProperties(table), settingsOf = (names) => names.filter((name) => !['seed', 'new_figures'].includes(name));
+  const pick = (property, fields) => JSON.stringify(Object.keys(fields).map((field) => property?.[field]));
+  const named = settingsOf(Object.keys(lively).filter((name) => lively[name].type !== 'label'));
+  JSON.stringify(named) === JSON.stringify(want.map(([name]) => name)) || fail(`LivelyProperties.json names ${named}`);
+  JSON.stringify(settingsOf(Object.keys(engine))) === JSON.stringify(named) || fail(`project.json names ${Object.keys(engine)}`);
+  for (const [name, inLively, inEngine] of want) {
+    pick(lively[name], inLively) === pick(inLively, inLively) || fail(`LivelyProperties.json: ${name} is ${JSON.stringify(lively[name])}`);
+    pick(engine[name], inEngine) === pick(inEngine, inEngine) || fail(`project.json: ${name} is ${JSON.stringify(engine[name])}`);
+  }
+  for (const [name, control] of Object.entries(lively)) {
+    Object.keys(control).sort().join(' ') === livelyFields[control.type] || fail(`LivelyProperties.json: ${name} is no control of Lively's`);
+  }
+  console.log('ok host-files');
+
+  // The hooks called as the hosts call them: Lively once a property,
+  // Wallpaper Engine once with every property that changed. Each row's
+  // items are added to those before it.
+  const call = {
+    lively: (changes) => Promise.all(Object.entries(changes).map(([name, value]) =>
+      hooked.lively.evaluate((n, v) => livelyPropertyListener(n, v), name, value))),
+    engine: (changes) => hooked.engine.evaluate((all) => wallpaperPropertyListener.applyUserProperties(all),
+      Object.fromEntries(Object.entries(changes).map(([name, value]) => [name, { value }]))),
+  };
+  const drawn = { lively: [], engine: [] };
+  for (const [host, changes, items] of [
+    // host    properties changed                                                renderer's options added
+    ['lively', { seed: '13', rate: 1000, delay: 60 }, `seed=13&${quick}`],
+    ['lively', { size: 20, star8: true, circle: false, square: true }, 'object-size=20&star8&no-circle&square'],
+    ['lively', { connect: true, colour: 2, zoom_start_small: true }, 'connect-dots&colour-low&zoom-start-small'],
+    ['engine', { seed: '14', rate: 1000, delay: 60, size: 30 }, `seed=14&${quick}&object-size=30`],
+    ['engine', { colour: 'colour-medium', anticlockwise: true }, 'colour-medium&anticlockwise'],
+    ['engine', { anticlockwise: false, connect: true }, 'no-anticlockwise&connect-dots'],
+  ]) {
+    await hooked[host].bringToFront();  // a tab behind the other is hidden, and draws nothing
+    await call[host](changes);
+    drawn[host].push(items);
+    await expectPicture(hooked[host], drawn[host].join('&'), 640, 480);
+  }
+  // Paused: no point drawn for a second; resumed, the figure ends as the renderer's.
+  const pause = {
+    lively: (paused) => hooked.lively.evaluate((p) => livelyWallpaperPlaybackChanged(JSON.stringify({ IsPaused: p })), paused),
+    engine: (paused) => hooked.engine.evaluate((p) => wallpaperPropertyListener.setPaused(p), paused),
+  };
+  for (const host of ['lively', 'engine']) {
+    await hooked[host].bringToFront();
+    await call[host]({ rate: 100 });
+    const canvasData = () => hooked[host].$eval('#figures', (c) => c.toDataURL());
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    await pause[host](true);
+    const before = await canvasData();
+    await new Promise((resolve) => setTimeout(resolve, 1000));  // the time it must not draw in
+    (await canvasData()) === before || fail(`${host}: the paused page drew`);
+    await pause[host](false);
+    await expectPicture(hooked[host], `${drawn[host].join('&')}&points-per-second=100`, 640, 480);
+  }
+  console.log('ok host-hooks');
+  await browser.close();
+}
+
+await { pictures, page, hosts }[what]();
