@@ -357,7 +357,9 @@
         if (item && item.startsWith('seed=')) items = items.filter((kept) => !kept.startsWith('seed='));
         if (item && item !== 'seed=') items.push(item);
       }
-      history.replaceState(null, '', '#' + [...items, ...settings.pageItems()].join('&'));
+      // The host's panel is the settings' place: the page shows no controls of its own.
+      const page = settings.pageItems().filter((item) => !item.startsWith('ui='));
+      history.replaceState(null, '', '#' + [...items, 'ui=0', ...page].join('&'));
       useAddress(false);
     }
     return () => { clearTimeout(timer); timer = setTimeout(applyChanges, 0); };

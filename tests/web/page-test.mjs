@@ -305,6 +305,9 @@ async function hosts() {
     drawn[host].push(items);
     await expectPicture(hooked[host], drawn[host].join('&'), 640, 480);
   }
+  for (const host of ['lively', 'engine']) {
+    (await hooked[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
+  }
   // Paused: no point drawn for a second; resumed, the figure ends as the renderer's.
   const pause = {
     lively: (paused) => hooked.lively.evaluate((p) => livelyWallpaperPlaybackChanged(JSON.stringify({ IsPaused: p })), paused),
