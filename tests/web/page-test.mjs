@@ -13,7 +13,8 @@
 //             name exactly the settings table's settings, ranges and
 //             defaults; their page, unpacked, draws the renderer's picture
 //             after the hosts' hooks change its settings, and draws nothing
-//             while a host pauses it.
+//             while a host pauses it (with SCREENSHOT_DIR, the picture in
+//             docs/web.md of Lively's settings applied).
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 // (the packages are beside GYRELACE_RENDER, in the native build)
@@ -307,6 +308,10 @@ async function hosts() {
   }
   for (const host of ['lively', 'engine']) {
     (await hooked[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
+  }
+  if (shots) {  // docs/web.md's picture of the page with Lively's settings
+    await hooked.lively.bringToFront();
+    await hooked.lively.screenshot({ path: join(shots, 'web-lively.png') });
   }
   // Paused: no point drawn for a second; resumed, the figure ends as the renderer's.
   const pause = {
