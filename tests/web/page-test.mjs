@@ -10,11 +10,9 @@
 //             web page's documentation says, a long or broken one too; without WebAssembly
 //             the page says so;
 //   hosts     the Lively and Wallpaper Engine packages: their property files
-//             name exactly the settings table's settings, ranges and
-//             defaults; their page, unpacked, draws the renderer's picture
-//             after the hosts' hooks change its settings, and draws nothing
-//             while a host pauses it (with SCREENSHOT_DIR, the picture in
-//             docs/web.md of Lively's settings applied).
+//             name the table's settings, ranges and defaults; unpacked, the
+//             page draws the renderer's picture after the hosts' hooks change
+//             its settings, and nothing while a host pauses it.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 // (the packages are beside GYRELACE_RENDER, in the native build)
@@ -28,6 +26,7 @@ const [what, html, render, shots] = process.argv.slice(2);
 const quick = 'points-per-second=1000&completion-delay=60';  // a figure in 0.36 s that then stays a minute
 const limit = { timeout: 30000, polling: 100 };
 const fail = (message) => { throw new Error(message); };
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Debian's Chromium, with nothing that would reach for the network. Its
 // headless shell shows a page of exactly the window's size at a device
@@ -45,10 +44,10 @@ async function launch(extra = [], scale = 1) {
       '--disable-component-update', '--disable-sync', ...extra],
   });
 }
-async function open(browser, address, width = 640, height = 480, scale = 1) {
+async function open(browser, address, width = 640, height = 480, scale = 1, page = html) {
   const tab = await browser.newPage();
   if (scale === 1) await tab.setViewport({ width, height });
-  await tab.goto(`file://${html}#${address}`);
+  await tab.goto(`file://${page}#${address}`);
   return tab;
 }
 
@@ -114,7 +113,7 @@ async function page() {
   await other.bringToFront();
   await tab.waitForFunction(() => document.hidden, limit);
   const before = await canvasData();
-  await new Promise((resolve) => setTimeout(resolve, 1000));  // the time it must not draw in
+  await sleep(1000);  // the time it must not draw in
   (await canvasData()) === before || fail('the hidden page drew');
   await tab.bringToFront();
   await expectPicture(tab, slow, 640, 480);
@@ -227,73 +226,62 @@ async function screenshots(browser) {
   await tab.screenshot({ path: join(shots, 'web-panel.png') });
 }
 
-// What a host shows for each row of the table (as the module describes it):
-// [name, Lively's control, Wallpaper Engine's property], their fields that
-// must be so; and the fields each Lively control may have, all of them
-// written (its schema's kinds, none other).
+// Each setting as the hosts must show it, from the table as the module
+// describes it: [name, text, Lively's control, Wallpaper Engine's property];
+// and all the fields of each kind of Lively's controls (its schema's kinds).
 function hostProperties(table) {
-  const bit = (row, choice) => [choice.option.replace(/-/g, '_'), { type: 'checkbox', text: choice.label, value: (row.default & choice.value) !== 0 },
-    { type: 'bool', text: choice.label, value: (row.default & choice.value) !== 0 }];
+  const number = (row) => ({ min: row.low, max: row.high, step: 1, value: row.default });
+  const box = (name, text, on) => [name, text, { type: 'checkbox', value: on }, { type: 'bool', value: on }];
   return table.flatMap((row) => ({
-    number: [[row.name, { type: 'slider', text: row.label, min: row.low, max: row.high, step: 1, value: row.default },
-      { type: 'slider', text: row.label, min: row.low, max: row.high, step: 1, value: row.default }]],
-    flag: [[row.name, { type: 'checkbox', text: row.label, value: row.default === 1 }, { type: 'bool', text: row.label, value: row.default === 1 }]],
-    set: (row.choices || []).map((choice) => bit(row, choice)),
-    one: [[row.name, { type: 'dropdown', text: row.label, value: (row.choices || []).findIndex((c) => c.value === row.default), items: (row.choices || []).map((c) => c.label) },
-      { type: 'combo', text: row.label, value: (row.choices || []).find((c) => c.value === row.default)?.option,
-        options: (row.choices || []).map((c) => ({ label: c.label, value: c.option })) }]],
-  })[row.kind]);
+    number: () => [[row.name, row.label, { type: 'slider', ...number(row) }, { type: 'slider', ...number(row) }]],
+    flag: () => [box(row.name, row.label, row.default === 1)],
+    set: () => row.choices.map((c) => box(c.option.replace(/-/g, '_'), c.label, (row.default & c.value) !== 0)),
+    one: () => [[row.name, row.label, { type: 'dropdown', value: row.choices.findIndex((c) => c.value === row.default),
+      items: row.choices.map((c) => c.label) }, { type: 'combo', value: row.choices.find((c) => c.value === row.default).option,
+      options: row.choices.map(({ label, option }) => ({ label, value: option })) }]],
+  })[row.kind]());
 }
 const livelyFields = { slider: 'max min step text type value', checkbox: 'text type value', dropdown: 'items text type value',
   textbox: 'text type value', button: 'text type value', label: 'type value' };
 
 async function hosts() {
   const unpacked = mkdtempSync(join(profiles, 'hosts-'));
-  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) {
-    execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
-  }
-  const read = (path) => JSON.parse(readFileSync(join(unpacked, path), 'utf8'));
-  const info = read('gyrelace-lively.zip/LivelyInfo.json'), lively = read('gyrelace-lively.zip/LivelyProperties.json');
-  const project = read('gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine/project.json');
-  const engine = project.general.properties;
+  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
+  const read = (path) => JSON.parse(readFileSync(path, 'utf8'));
+  const [lively, engineFolder] = [join(unpacked, 'gyrelace-lively.zip'), join(unpacked, 'gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine')];
+  const info = read(join(lively, 'LivelyInfo.json')), controls = read(join(lively, 'LivelyProperties.json'));
+  const project = read(join(engineFolder, 'project.json')), properties = project.general.properties;
   const browser = await launch();
-  const tab = async (page) => {
-    const opened = await browser.newPage();
-    await opened.setViewport({ width: 640, height: 480 });
-    await opened.goto(`file://${unpacked}/${page}`);
-    return opened;
-  };
-  const hooked = {
-    lively: await tab(`gyrelace-lively.zip/${info.FileName}`),
-    engine: await tab(`gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine/${project.file}`),
-  };
-  const table = await hooked.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
+  const tabs = { lively: await open(browser, '', 640, 480, 1, join(lively, info.FileName)),
+    engine: await open(browser, '', 640, 480, 1, join(engineFolder, project.file)) };
+  const table = await tabs.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
   const want = hostProperties(table), settingsOf = (names) => names.filter((name) => !['seed', 'new_figures'].includes(name));
-  const pick = (property, fields) => JSON.stringify(Object.keys(fields).map((field) => property?.[field]));
-  const named = settingsOf(Object.keys(lively).filter((name) => lively[name].type !== 'label'));
+  const named = settingsOf(Object.keys(controls).filter((name) => controls[name].type !== 'label'));
   JSON.stringify(named) === JSON.stringify(want.map(([name]) => name)) || fail(`LivelyProperties.json names ${named}`);
-  JSON.stringify(settingsOf(Object.keys(engine))) === JSON.stringify(named) || fail(`project.json names ${Object.keys(engine)}`);
-  for (const [name, inLively, inEngine] of want) {
-    pick(lively[name], inLively) === pick(inLively, inLively) || fail(`LivelyProperties.json: ${name} is ${JSON.stringify(lively[name])}`);
-    pick(engine[name], inEngine) === pick(inEngine, inEngine) || fail(`project.json: ${name} is ${JSON.stringify(engine[name])}`);
+  JSON.stringify(settingsOf(Object.keys(properties))) === JSON.stringify(named) || fail(`project.json names ${Object.keys(properties)}`);
+  const pick = (property, fields) => JSON.stringify(Object.keys(fields).map((field) => property?.[field]));
+  for (const [name, text, inLively, inEngine] of want) {
+    for (const [file, got, fields] of [['LivelyProperties.json', controls, inLively], ['project.json', properties, inEngine]]) {
+      pick(got[name], { text, ...fields }) === pick({ text, ...fields }, { text, ...fields }) || fail(`${file}: ${name} is ${JSON.stringify(got[name])}`);
+    }
   }
-  for (const [name, control] of Object.entries(lively)) {
+  for (const [name, control] of Object.entries(controls)) {
     Object.keys(control).sort().join(' ') === livelyFields[control.type] || fail(`LivelyProperties.json: ${name} is no control of Lively's`);
   }
   console.log('ok host-files');
 
   // The hooks called as the hosts call them: Lively once a property,
   // Wallpaper Engine once with every property that changed. Each row's
-  // items are added to those before it.
-  const call = {
-    lively: (changes) => Promise.all(Object.entries(changes).map(([name, value]) =>
-      hooked.lively.evaluate((n, v) => livelyPropertyListener(n, v), name, value))),
-    engine: (changes) => hooked.engine.evaluate((all) => wallpaperPropertyListener.applyUserProperties(all),
-      Object.fromEntries(Object.entries(changes).map(([name, value]) => [name, { value }]))),
-  };
+  // options are added to those before it. A tab behind another is hidden.
+  const call = (host, hook, ...args) => tabs[host].evaluate((h, a) => h.split('.').reduce((o, k) => o[k], window)(...a), hook, args);
+  const change = { lively: (changes) => Promise.all(Object.entries(changes).map((one) => call('lively', 'livelyPropertyListener', ...one))),
+    engine: (changes) => call('engine', 'wallpaperPropertyListener.applyUserProperties',
+      Object.fromEntries(Object.entries(changes).map(([name, value]) => [name, { value }]))) };
+  const pause = { lively: (p) => call('lively', 'livelyWallpaperPlaybackChanged', JSON.stringify({ IsPaused: p })),
+    engine: (p) => call('engine', 'wallpaperPropertyListener.setPaused', p) };
   const drawn = { lively: [], engine: [] };
-  for (const [host, changes, items] of [
-    // host    properties changed                                                renderer's options added
+  for (const [host, changes, options] of [
+    // host    properties changed                                  renderer's options added
     ['lively', { seed: '13', rate: 1000, delay: 60 }, `seed=13&${quick}`],
     ['lively', { size: 20, star8: true, circle: false, square: true }, 'object-size=20&star8&no-circle&square'],
     ['lively', { connect: true, colour: 2, zoom_start_small: true }, 'connect-dots&colour-low&zoom-start-small'],
@@ -301,34 +289,24 @@ async function hosts() {
     ['engine', { colour: 'colour-medium', anticlockwise: true }, 'colour-medium&anticlockwise'],
     ['engine', { anticlockwise: false, connect: true }, 'no-anticlockwise&connect-dots'],
   ]) {
-    await hooked[host].bringToFront();  // a tab behind the other is hidden, and draws nothing
-    await call[host](changes);
-    drawn[host].push(items);
-    await expectPicture(hooked[host], drawn[host].join('&'), 640, 480);
+    await tabs[host].bringToFront();
+    await change[host](changes);
+    drawn[host].push(options);
+    await expectPicture(tabs[host], drawn[host].join('&'), 640, 480);
+    if (shots && drawn.lively.length === 3 && host === 'lively') await tabs.lively.screenshot({ path: join(shots, 'web-lively.png') });
   }
+  // No button of the page's own; paused, no point drawn for a second;
+  // resumed, the figure ends as the renderer's.
   for (const host of ['lively', 'engine']) {
-    (await hooked[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
-  }
-  if (shots) {  // docs/web.md's picture of the page with Lively's settings
-    await hooked.lively.bringToFront();
-    await hooked.lively.screenshot({ path: join(shots, 'web-lively.png') });
-  }
-  // Paused: no point drawn for a second; resumed, the figure ends as the renderer's.
-  const pause = {
-    lively: (paused) => hooked.lively.evaluate((p) => livelyWallpaperPlaybackChanged(JSON.stringify({ IsPaused: p })), paused),
-    engine: (paused) => hooked.engine.evaluate((p) => wallpaperPropertyListener.setPaused(p), paused),
-  };
-  for (const host of ['lively', 'engine']) {
-    await hooked[host].bringToFront();
-    await call[host]({ rate: 100 });
-    const canvasData = () => hooked[host].$eval('#figures', (c) => c.toDataURL());
-    await new Promise((resolve) => setTimeout(resolve, 500));
+    (await tabs[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
+    await tabs[host].bringToFront();
+    await change[host]({ rate: 100 });
+    await sleep(500);  // some points drawn
     await pause[host](true);
-    const before = await canvasData();
-    await new Promise((resolve) => setTimeout(resolve, 1000));  // the time it must not draw in
-    (await canvasData()) === before || fail(`${host}: the paused page drew`);
+    const canvasData = async (ms) => { await sleep(ms); return tabs[host].$eval('#figures', (c) => c.toDataURL()); };
+    (await canvasData(0)) === (await canvasData(1000)) || fail(`${host}: the paused page drew`);
     await pause[host](false);
-    await expectPicture(hooked[host], `${drawn[host].join('&')}&points-per-second=100`, 640, 480);
+    await expectPicture(tabs[host], `${drawn[host].join('&')}&points-per-second=100`, 640, 480);
   }
   console.log('ok host-hooks');
   await browser.close();
