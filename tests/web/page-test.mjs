@@ -244,17 +244,7 @@ function hostProperties(table) {
 const livelyFields = { slider: 'max min step text type value', checkbox: 'text type value', dropdown: 'items text type value',
   textbox: 'text type value', button: 'text type value', label: 'type value' };
 
-async function hosts() {
-  const unpacked = mkdtempSync(join(profiles, 'hosts-'));
-  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
-  const read = (path) => JSON.parse(readFileSync(path, 'utf8'));
-  const [lively, engineFolder] = [join(unpacked, 'gyrelace-lively.zip'), join(unpacked, 'gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine')];
-  const info = read(join(lively, 'LivelyInfo.json')), controls = read(join(lively, 'LivelyProperties.json'));
-  const project = read(join(engineFolder, 'project.json')), properties = project.general.properties;
-  const browser = await launch();
-  const tabs = { lively: await open(browser, '', 640, 480, 1, join(lively, info.FileName)),
-    engine: await open(browser, '', 640, 480, 1, join(engineFolder, project.file)) };
-  const table = await tabs.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
+function checkHostFiles(table, controls, properties) {
   const want = hostProperties(table), settingsOf = (names) => names.filter((name) => !['seed', 'new_figures'].includes(name));
   const named = settingsOf(Object.keys(controls).filter((name) => controls[name].type !== 'label'));
   JSON.stringify(named) === JSON.stringify(want.map(([name]) => name)) || fail(`LivelyProperties.json names ${named}`);
@@ -269,6 +259,20 @@ async function hosts() {
     Object.keys(control).sort().join(' ') === livelyFields[control.type] || fail(`LivelyProperties.json: ${name} is no control of Lively's`);
   }
   console.log('ok host-files');
+}
+
+async function hosts() {
+  const unpacked = mkdtempSync(join(profiles, 'hosts-'));
+  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
+  const read = (path) => JSON.parse(readFileSync(path, 'utf8'));
+  const [lively, engineFolder] = [join(unpacked, 'gyrelace-lively.zip'), join(unpacked, 'gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine')];
+  const info = read(join(lively, 'LivelyInfo.json')), controls = read(join(lively, 'LivelyProperties.json'));
+  const project = read(join(engineFolder, 'project.json')), properties = project.general.properties;
+  const browser = await launch();
+  const tabs = { lively: await open(browser, '', 640, 480, 1, join(lively, info.FileName)),
+    engine: await open(browser, '', 640, 480, 1, join(engineFolder, project.file)) };
+  const table = await tabs.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
+  checkHostFiles(table, controls, properties);
 
   // The hooks called as the hosts call them: Lively once a property,
   // Wallpaper Engine once with every property that changed. Each row's
