@@ -9,10 +9,8 @@
 //             address over kept settings draws what the
 //             web page's documentation says, a long or broken one too; without WebAssembly
 //             the page says so;
-//   hosts     the Lively and Wallpaper Engine packages: their property files
-//             name the table's settings, ranges and defaults; unpacked, the
-//             page draws the renderer's picture after the hosts' hooks change
-//             its settings, and nothing while a host pauses it.
+//   hosts     the packages for Lively and Wallpaper Engine: their files name the
+//             table's settings; the page takes the hosts' hooks and pauses.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
 // (the packages are beside GYRELACE_RENDER, in the native build)
@@ -226,9 +224,8 @@ async function screenshots(browser) {
   await tab.screenshot({ path: join(shots, 'web-panel.png') });
 }
 
-// Each setting as the hosts must show it, from the table as the module
-// describes it: [name, text, Lively's control, Wallpaper Engine's property];
-// and all the fields of each kind of Lively's controls (its schema's kinds).
+// Each setting as the module describes it: [name, text, Lively's control, Wallpaper
+// Engine's property]; and all the fields of each kind of Lively's controls.
 function hostProperties(table) {
   const number = (row) => ({ min: row.low, max: row.high, step: 1, value: row.default });
   const box = (name, text, on) => [name, text, { type: 'checkbox', value: on }, { type: 'bool', value: on }];
