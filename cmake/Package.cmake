@@ -1,13 +1,13 @@
 # The Debian package: the display mode and its panel where xscreensaver
 # looks for them, the Wayland client, the renderer, and the browser page
-# when a web build has made it (the native preset names build/web's;
-# tools/test.sh builds it before packaging).
-set(GYRELACE_WEB_PAGE "" CACHE FILEPATH "gyrelace.html of a web build, for the package")
+# with its wallpaper hosts' packages when a web build has made it (the
+# native preset names build/web's; tools/test.sh builds it, then
+# gyrelace_host_packages, before packaging).
 install(TARGETS gyrelace DESTINATION libexec/xscreensaver)
 install(FILES ${GYRELACE_PANEL} DESTINATION share/xscreensaver/config)
 install(TARGETS gyrelace-render gyrelace-wayland DESTINATION bin)
 if(GYRELACE_WEB_PAGE)
-  install(FILES ${GYRELACE_WEB_PAGE} DESTINATION share/gyrelace)
+  install(FILES ${GYRELACE_WEB_PAGE} ${GYRELACE_HOST_ZIPS} DESTINATION share/gyrelace)
 endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME gyrelace)
@@ -22,7 +22,8 @@ every output of a Wayland compositor with the layer-shell protocol (sway,
 Hyprland, river, Wayfire, KDE Plasma); gyrelace-render, which draws the
 same figures headless as PNG and SVG pictures and animated WebP; and
 /usr/share/gyrelace/gyrelace.html, the same figures as one web page that
-works when opened from disk.")
+works when opened from disk, with its packages for the wallpaper hosts
+Lively and Wallpaper Engine.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)

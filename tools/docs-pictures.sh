@@ -3,7 +3,8 @@
 # the saver's screen shows: a figure being traced (an animated WebP), two
 # figures with every shape, rotation and zoom allowed (one of them also as
 # SVG) and a desktop of two monitors side by side; then the browser page
-# and its settings panel, as the page's tests see them in Chromium.
+# and its settings panel, and the page with settings from Lively's hook,
+# as the page's tests see them in Chromium.
 set -eu
 cd "$(dirname "$0")/.."
 cmake --preset native >/dev/null
@@ -22,4 +23,6 @@ $render --seed 21 --monitors 800x450+0+0,640x480+800+0 --set ObjectShape=0x1FE -
 cmake --preset web >/dev/null
 cmake --build --preset web --target gyrelace_page >/dev/null
 NODE_PATH=/usr/share/nodejs node tests/web/page-test.mjs page "$PWD/build/web/gyrelace.html" "$PWD/$render" docs >/dev/null
+cmake --build --preset native --target gyrelace_host_packages >/dev/null
+NODE_PATH=/usr/share/nodejs node tests/web/page-test.mjs hosts "$PWD/build/web/gyrelace.html" "$PWD/$render" docs >/dev/null
 echo "pictures written to docs/"

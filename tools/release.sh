@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds every release file from this checkout into build/dist/: both
-# Gyrelace.scr files, the Windows installer, the Debian package and the
-# browser page, with their SHA256SUMS. Each is built in a fresh tree under
+# Gyrelace.scr files, the Windows installer, the Debian package, the
+# browser page and its packages for Lively and Wallpaper Engine, with their
+# SHA256SUMS. Each is built in a fresh tree under
 # build/release/, and every time a file carries is the commit's
 # (SOURCE_DATE_EPOCH), so two runs on one commit give the same bytes,
 # wherever and whenever they run. A checkout with uncommitted changes is
@@ -39,7 +40,7 @@ release_build() {
 release_build mingw-i686 gyrelace_scr
 release_build mingw-x86_64 "gyrelace_scr gyrelace_setup" -DGYRELACE_I686_SCR="$trees/mingw-i686/Gyrelace.scr"
 release_build web gyrelace_page
-release_build native "gyrelace gyrelace-render gyrelace-wayland gyrelace_panel" -DGYRELACE_BENCH=OFF -DGYRELACE_WEB_PAGE="$trees/web/gyrelace.html"
+release_build native "gyrelace gyrelace-render gyrelace-wayland gyrelace_panel gyrelace_host_packages" -DGYRELACE_BENCH=OFF -DGYRELACE_WEB_PAGE="$trees/web/gyrelace.html"
 cpack --config "$trees/native/CPackConfig.cmake" -B "$trees/package" >/dev/null
 
 cp "$trees/mingw-x86_64/Gyrelace.scr" "$dist/Gyrelace-$version-x86_64.scr"
@@ -47,6 +48,9 @@ cp "$trees/mingw-i686/Gyrelace.scr" "$dist/Gyrelace-$version-i686.scr"
 cp "$trees/mingw-x86_64/Gyrelace-$version-setup.exe" "$dist/"
 cp "$trees/package/gyrelace_${version}_amd64.deb" "$dist/"
 cp "$trees/web/gyrelace.html" "$dist/gyrelace-$version.html"
+for host in lively wallpaper-engine; do
+    cp "$trees/native/gyrelace-$host.zip" "$dist/gyrelace-$version-$host.zip"
+done
 (cd "$dist" && sha256sum -- * > SHA256SUMS)
 touch -d "@$SOURCE_DATE_EPOCH" "$dist"/*
 echo "== release $version (commit $(git rev-parse --short HEAD)) in $dist:"

@@ -67,6 +67,7 @@ fi
 build native
 build sanitize
 build web  # after native: the package holds the page, and its tests use the native renderer
+cmake --build build/native -j "$jobs" --target gyrelace_host_packages  # the page packed for the wallpaper hosts
 for preset in native sanitize web; do
     echo "== test $preset"
     ctest --preset "$preset" -j "$jobs"

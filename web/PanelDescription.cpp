@@ -43,7 +43,8 @@ std::string PanelDescription(const PageSettings& settings)
 {
     std::string json = "[";
     for (const SettingRow& row : settingsTable) {
-        std::string entry = "{" + Field("kind", KindName(row.kind)) + Field("default", row.defaultStored) +
+        std::string entry = "{" + Field("kind", KindName(row.kind)) + Field("name", row.alias) +
+                            Field("default", row.defaultStored) +
                             Field("value", settings.Stored(row.value));
         if (row.option != nullptr) entry += Field("option", row.option) + Field("label", row.panelLabel);
         if (row.kind == SettingKind::Number) {

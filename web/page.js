@@ -1,7 +1,8 @@
 // The page around the engine: it reads the address, sizes the canvas in
 // device pixels, wakes the engine when its point clock asks, copies the
 // rectangle each wake-up changed onto the canvas, stops while the page is
-// hidden, and shows the settings panel that the engine describes. It holds
+// hidden or a wallpaper host pauses it, shows the settings panel that the
+// engine describes, and takes the settings of a host's own panel. It holds
 // no figure logic: the figures, their pacing, the settings' names, ranges,
 // defaults, warnings and checks all come from the module.
 'use strict';
@@ -27,6 +28,23 @@
     say(['Gyrelace needs WebAssembly, which this browser does not offer.'], true);
     return;
   }
+
+  // The hooks that the wallpaper hosts call: Lively's livelyPropertyListener
+  // and livelyWallpaperPlaybackChanged, Wallpaper Engine's
+  // wallpaperPropertyListener. They are there from the start, as the hosts
+  // call them while the module still loads: the changes wait in `changes`
+  // until `apply` is set. A browser never calls them, and they change nothing.
+  const host = { changes: [], paused: false, apply: null, pause: null };
+  const hostChanged = (name, value) => { host.changes.push([name, value]); if (host.apply) host.apply(); };
+  const hostPaused = (paused) => { host.paused = paused; if (host.pause) host.pause(); };
+  window.livelyPropertyListener = hostChanged;
+  window.livelyWallpaperPlaybackChanged = (data) => {
+    try { hostPaused(Boolean((typeof data === 'string' ? JSON.parse(data) : data).IsPaused)); } catch (e) { /* not a state */ }
+  };
+  window.wallpaperPropertyListener = {
+    applyUserProperties: (properties) => Object.entries(properties).forEach(([name, p]) => hostChanged(name, p.value)),
+    setPaused: (paused) => hostPaused(Boolean(paused)),
+  };
 
   // "#seed=13&object-size=10&square" as items; "square" and "square=" differ.
   function itemsOf(text) {
@@ -118,7 +136,7 @@
     function schedule(wait) {
       clearTimeout(timer);
       timer = 0;
-      if (!document.hidden && wait >>> 0 !== 0xFFFFFFFF) timer = setTimeout(wake, wait >>> 0);
+      if (!document.hidden && !host.paused && wait >>> 0 !== 0xFFFFFFFF) timer = setTimeout(wake, wait >>> 0);
     }
     function wake() {
       const wait = api.advance(now());
@@ -166,12 +184,13 @@
     });
     try { observer.observe(canvas, { box: 'device-pixel-content-box' }); } catch (e) { observer.observe(canvas); }
 
-    // Hidden, the page draws nothing and sets no timer; shown again, it goes
-    // on where it was.
+    // Hidden or paused by its host, the page draws nothing and sets no
+    // timer; shown or resumed, it goes on where it was.
     document.addEventListener('visibilitychange', () => {
       schedule(api.resume(now()));
       wakeLock.ask();
     });
+    host.pause = () => schedule(api.resume(now()));
     return { restart: () => width > 0 && start() };
   }
 
@@ -312,6 +331,40 @@
     return { open: openPanel, close: closePanel, selectAll, apply };
   }
 
+  // A host panel's changes as address items over the page's settings, read
+  // as a typed address is: a property is a setting's short name or a bit's
+  // option with "_" for "-" (web/make_host_packages.cpp), a check box's value
+  // is true or false, a drop-down's is its item's number (Lively) or option
+  // (Wallpaper Engine). An empty seed and "New figures" leave the seed to the
+  // clock. Changes that come together start one new figure.
+  function hostSettings(api, settings, useAddress) {
+    const on = (value) => value === true || value === 'true';
+    const itemOf = new Map([['seed', (value) => `seed=${String(value).trim()}`], ['new_figures', () => 'seed=']]);
+    for (const entry of JSON.parse(api.panel())) {
+      const { name, option, choices } = entry;
+      if (entry.kind === 'number') itemOf.set(name, (value) => `${option}=${Math.round(Number(value))}`);
+      if (entry.kind === 'flag') itemOf.set(name, (value) => (on(value) ? '' : 'no-') + option);
+      if (entry.kind === 'one') itemOf.set(name, (value) => (typeof value === 'number' ? (choices[value] || {}).option : `${value}`));
+      for (const choice of entry.kind === 'set' ? choices : []) {
+        itemOf.set(choice.option.replace(/-/g, '_'), (value) => (on(value) ? '' : 'no-') + choice.option);
+      }
+    }
+    let timer = 0;
+    function applyChanges() {
+      let items = api.address(1).split('&').filter((item) => item !== '');
+      for (const [name, value] of host.changes.splice(0)) {
+        const item = itemOf.has(name) ? itemOf.get(name)(value) : '';
+        if (item && item.startsWith('seed=')) items = items.filter((kept) => !kept.startsWith('seed='));
+        if (item && item !== 'seed=') items.push(item);
+      }
+      // The host's panel is the settings' place: the page shows no controls of its own.
+      const page = settings.pageItems().filter((item) => !item.startsWith('ui='));
+      history.replaceState(null, '', '#' + [...items, 'ui=0', ...page].join('&'));
+      useAddress(false);
+    }
+    return () => { clearTimeout(timer); timer = setTimeout(applyChanges, 0); };
+  }
+
   function run(module) {
     const api = moduleApi(module);
     const picture = canvasPicture(module, api);
@@ -343,6 +396,8 @@
       if (done) done.catch(() => say(['full screen was refused']));
     }
     canvas.addEventListener('dblclick', toggleFullScreen);
+    host.apply = hostSettings(api, settings, useAddress);
+    if (host.changes.length > 0) host.apply();
     // Escape closes the panel from any of its controls; the letters are the
     // fields' own while one has the focus.
     addEventListener('keydown', (event) => {

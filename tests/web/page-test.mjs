@@ -8,19 +8,23 @@
 //             controls; Apply and a typed address start afresh; an
 //             address over kept settings draws what the
 //             web page's documentation says, a long or broken one too; without WebAssembly
-//             the page says so.
+//             the page says so;
+//   hosts     the packages for Lively and Wallpaper Engine: their files name the
+//             table's settings; the page takes the hosts' hooks and pauses.
 // Every wait is for a condition, with a limit of 30 s.
-// usage: node page-test.mjs pictures|page GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
+// usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
+// (the packages are beside GYRELACE_RENDER, in the native build)
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { join } from 'node:path';
+import { dirname, join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const [what, html, render, shots] = process.argv.slice(2);
 const quick = 'points-per-second=1000&completion-delay=60';  // a figure in 0.36 s that then stays a minute
 const limit = { timeout: 30000, polling: 100 };
 const fail = (message) => { throw new Error(message); };
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Debian's Chromium, with nothing that would reach for the network. Its
 // headless shell shows a page of exactly the window's size at a device
@@ -38,10 +42,10 @@ async function launch(extra = [], scale = 1) {
       '--disable-component-update', '--disable-sync', ...extra],
   });
 }
-async function open(browser, address, width = 640, height = 480, scale = 1) {
+async function open(browser, address, width = 640, height = 480, scale = 1, page = html) {
   const tab = await browser.newPage();
   if (scale === 1) await tab.setViewport({ width, height });
-  await tab.goto(`file://${html}#${address}`);
+  await tab.goto(`file://${page}#${address}`);
   return tab;
 }
 
@@ -107,7 +111,7 @@ async function page() {
   await other.bringToFront();
   await tab.waitForFunction(() => document.hidden, limit);
   const before = await canvasData();
-  await new Promise((resolve) => setTimeout(resolve, 1000));  // the time it must not draw in
+  await sleep(1000);  // the time it must not draw in
   (await canvasData()) === before || fail('the hidden page drew');
   await tab.bringToFront();
   await expectPicture(tab, slow, 640, 480);
@@ -220,4 +224,93 @@ async function screenshots(browser) {
   await tab.screenshot({ path: join(shots, 'web-panel.png') });
 }
 
-await { pictures, page }[what]();
+// Each setting as the module describes it: [name, text, Lively's control, Wallpaper
+// Engine's property]; and all the fields of each kind of Lively's controls.
+function hostProperties(table) {
+  const number = (row) => ({ min: row.low, max: row.high, step: 1, value: row.default });
+  const box = (name, text, on) => [name, text, { type: 'checkbox', value: on }, { type: 'bool', value: on }];
+  return table.flatMap((row) => ({
+    number: () => [[row.name, row.label, { type: 'slider', ...number(row) }, { type: 'slider', ...number(row) }]],
+    flag: () => [box(row.name, row.label, row.default === 1)],
+    set: () => row.choices.map((c) => box(c.option.replace(/-/g, '_'), c.label, (row.default & c.value) !== 0)),
+    one: () => [[row.name, row.label, { type: 'dropdown', value: row.choices.findIndex((c) => c.value === row.default),
+      items: row.choices.map((c) => c.label) }, { type: 'combo', value: row.choices.find((c) => c.value === row.default).option,
+      options: row.choices.map(({ label, option }) => ({ label, value: option })) }]],
+  })[row.kind]());
+}
+const livelyFields = { slider: 'max min step text type value', checkbox: 'text type value', dropdown: 'items text type value',
+  textbox: 'text type value', button: 'text type value', label: 'type value' };
+
+function checkHostFiles(table, controls, properties) {
+  const want = hostProperties(table), settingsOf = (names) => names.filter((name) => !['seed', 'new_figures'].includes(name));
+  const named = settingsOf(Object.keys(controls).filter((name) => controls[name].type !== 'label'));
+  JSON.stringify(named) === JSON.stringify(want.map(([name]) => name)) || fail(`LivelyProperties.json names ${named}`);
+  JSON.stringify(settingsOf(Object.keys(properties))) === JSON.stringify(named) || fail(`project.json names ${Object.keys(properties)}`);
+  const pick = (property, fields) => JSON.stringify(Object.keys(fields).map((field) => property?.[field]));
+  for (const [name, text, inLively, inEngine] of want) {
+    for (const [file, got, fields] of [['LivelyProperties.json', controls, inLively], ['project.json', properties, inEngine]]) {
+      pick(got[name], { text, ...fields }) === pick({ text, ...fields }, { text, ...fields }) || fail(`${file}: ${name} is ${JSON.stringify(got[name])}`);
+    }
+  }
+  for (const [name, control] of Object.entries(controls)) {
+    Object.keys(control).sort().join(' ') === livelyFields[control.type] || fail(`LivelyProperties.json: ${name} is no control of Lively's`);
+  }
+  console.log('ok host-files');
+}
+
+async function hosts() {
+  const unpacked = mkdtempSync(join(profiles, 'hosts-'));
+  for (const zip of ['gyrelace-lively.zip', 'gyrelace-wallpaper-engine.zip']) execFileSync('unzip', ['-q', join(dirname(render), zip), '-d', join(unpacked, zip)]);
+  const read = (path) => JSON.parse(readFileSync(path, 'utf8'));
+  const [lively, engineFolder] = [join(unpacked, 'gyrelace-lively.zip'), join(unpacked, 'gyrelace-wallpaper-engine.zip/gyrelace-wallpaper-engine')];
+  const info = read(join(lively, 'LivelyInfo.json')), controls = read(join(lively, 'LivelyProperties.json'));
+  const project = read(join(engineFolder, 'project.json')), properties = project.general.properties;
+  const browser = await launch();
+  const tabs = { lively: await open(browser, '', 640, 480, 1, join(lively, info.FileName)),
+    engine: await open(browser, '', 640, 480, 1, join(engineFolder, project.file)) };
+  const table = await tabs.lively.evaluate(async () => JSON.parse((await GyrelaceModule()).cwrap('gyrelace_panel', 'string', [])()));
+  checkHostFiles(table, controls, properties);
+
+  // The hooks called as the hosts call them: Lively once a property,
+  // Wallpaper Engine once with every property that changed. Each row's
+  // options are added to those before it. A tab behind another is hidden.
+  const call = (host, hook, ...args) => tabs[host].evaluate((h, a) => h.split('.').reduce((o, k) => o[k], window)(...a), hook, args);
+  const change = { lively: (changes) => Promise.all(Object.entries(changes).map((one) => call('lively', 'livelyPropertyListener', ...one))),
+    engine: (changes) => call('engine', 'wallpaperPropertyListener.applyUserProperties',
+      Object.fromEntries(Object.entries(changes).map(([name, value]) => [name, { value }]))) };
+  const pause = { lively: (p) => call('lively', 'livelyWallpaperPlaybackChanged', JSON.stringify({ IsPaused: p })),
+    engine: (p) => call('engine', 'wallpaperPropertyListener.setPaused', p) };
+  const drawn = { lively: [], engine: [] };
+  for (const [host, changes, options] of [
+    // host    properties changed                                  renderer's options added
+    ['lively', { seed: '13', rate: 1000, delay: 60 }, `seed=13&${quick}`],
+    ['lively', { size: 20, star8: true, circle: false, square: true }, 'object-size=20&star8&no-circle&square'],
+    ['lively', { connect: true, colour: 2, zoom_start_small: true }, 'connect-dots&colour-low&zoom-start-small'],
+    ['engine', { seed: '14', rate: 1000, delay: 60, size: 30 }, `seed=14&${quick}&object-size=30`],
+    ['engine', { colour: 'colour-medium', anticlockwise: true }, 'colour-medium&anticlockwise'],
+    ['engine', { anticlockwise: false, connect: true }, 'no-anticlockwise&connect-dots'],
+  ]) {
+    await tabs[host].bringToFront();
+    await change[host](changes);
+    drawn[host].push(options);
+    await expectPicture(tabs[host], drawn[host].join('&'), 640, 480);
+    if (shots && drawn.lively.length === 3 && host === 'lively') await tabs.lively.screenshot({ path: join(shots, 'web-lively.png') });
+  }
+  // No button of the page's own; paused, no point drawn for a second;
+  // resumed, the figure ends as the renderer's.
+  for (const host of ['lively', 'engine']) {
+    (await tabs[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
+    await tabs[host].bringToFront();
+    await change[host]({ rate: 100 });
+    await sleep(500);  // some points drawn
+    await pause[host](true);
+    const canvasData = async (ms) => { await sleep(ms); return tabs[host].$eval('#figures', (c) => c.toDataURL()); };
+    (await canvasData(0)) === (await canvasData(1000)) || fail(`${host}: the paused page drew`);
+    await pause[host](false);
+    await expectPicture(tabs[host], `${drawn[host].join('&')}&points-per-second=100`, 640, 480);
+  }
+  console.log('ok host-hooks');
+  await browser.close();
+}
+
+await { pictures, page, hosts }[what]();
