@@ -1,18 +1,8 @@
 // Writing the settings table and the page's values as JSON.
 #include "web/PanelDescription.h"
+#include "web/JsonText.h"
 
 namespace {
-
-// A JSON string; the table's words are plain ASCII.
-std::string Quoted(const char* text)
-{
-    std::string quoted = "\"";
-    for (; *text != '\0'; ++text) {
-        if (*text == '"' || *text == '\\') quoted += '\\';
-        quoted += *text;
-    }
-    return quoted + "\"";
-}
 
 std::string Field(const char* name, const std::string& value) { return Quoted(name) + ":" + value + ","; }
 std::string Field(const char* name, const char* text) { return Field(name, Quoted(text)); }
@@ -27,14 +17,6 @@ const char* KindName(SettingKind kind)
     case SettingKind::OneOf: return "one";
     }
     return "";
-}
-
-// A set's or a choice's heading: its usage words, capitalised.
-std::string Heading(const char* help)
-{
-    std::string heading = help;
-    if (!heading.empty() && heading[0] >= 'a' && heading[0] <= 'z') heading[0] = static_cast<char>(heading[0] - 'a' + 'A');
-    return heading;
 }
 
 }  // namespace
@@ -52,7 +34,7 @@ std::string PanelDescription(const PageSettings& settings)
                      Field("resetsToDefault", std::string(row.warningResetsToDefault ? "true" : "false"));
         }
         if (!row.choices.empty()) {
-            entry += Field("label", Quoted(Heading(row.help).c_str())) + Quoted("choices") + ":[";
+            entry += Field("label", Quoted(Heading(row.help))) + Quoted("choices") + ":[";
             for (const SettingChoice& choice : row.choices) {
                 std::string item = "{" + Field("option", choice.option) + Field("label", choice.panelLabel) +
                                    Field("value", choice.value);

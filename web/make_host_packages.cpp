@@ -11,6 +11,7 @@
 #include <string>
 
 #include "settings/SettingsTable.h"
+#include "web/JsonText.h"
 
 namespace {
 
@@ -18,25 +19,6 @@ const char* const pageFile = "gyrelace.html";
 const char* const description =
     "Slowly traced figures: closed curves of 361 points stamped with small turning, zooming shapes "
     "in a drifting colour.";
-
-// A JSON string; the table's words are plain ASCII.
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') quoted += '\\';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-// A set's or a choice's heading: its usage words, capitalised.
-std::string Heading(const char* help)
-{
-    std::string heading = help;
-    if (!heading.empty() && heading[0] >= 'a' && heading[0] <= 'z') heading[0] = static_cast<char>(heading[0] - 'a' + 'A');
-    return heading;
-}
 
 std::string BitName(const SettingChoice& choice)
 {
