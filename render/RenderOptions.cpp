@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "anim/Resizing.h"
+
 namespace {
 
 constexpr OwnOption renderOptions[] = {
@@ -21,8 +23,8 @@ bool ParseSize(const std::string& text, int& width, int& height)
     const auto cross = text.find_first_of("xX");
     if (cross == std::string::npos) return false;
     unsigned long long w, h;
-    if (!ParseDecimal(text.substr(0, cross), maxWindowSide, w) ||
-        !ParseDecimal(text.substr(cross + 1), maxWindowSide, h) || w == 0 || h == 0) {
+    if (!ParseDecimal(text.substr(0, cross), largestSide, w) ||
+        !ParseDecimal(text.substr(cross + 1), largestSide, h) || w == 0 || h == 0) {
         return false;
     }
     width = static_cast<int>(w);
@@ -38,8 +40,8 @@ bool ParseMonitor(const std::string& text, MonitorArea& area)
     const auto second = text.find_first_of("+-", place + 1);
     if (second == std::string::npos) return false;
     unsigned long long x, y;
-    if (!ParseDecimal(text.substr(place + 1, second - place - 1), maxWindowSide, x) ||
-        !ParseDecimal(text.substr(second + 1), maxWindowSide, y)) {
+    if (!ParseDecimal(text.substr(place + 1, second - place - 1), largestSide, x) ||
+        !ParseDecimal(text.substr(second + 1), largestSide, y)) {
         return false;
     }
     area.left = text[place] == '-' ? -static_cast<int>(x) : static_cast<int>(x);
@@ -76,7 +78,7 @@ bool ParseMonitors(const std::string& list, RenderOptions& options, std::string&
         right = std::max(right, a.left + a.width);
         bottom = std::max(bottom, a.top + a.height);
     }
-    if (right - left > maxWindowSide || bottom - top > maxWindowSide) {
+    if (right - left > largestSide || bottom - top > largestSide) {
         error = "--monitors: the desktop is wider or taller than 65535";
         return false;
     }
@@ -111,8 +113,8 @@ bool CheckOutputs(const RenderOptions& options, std::string& error)
         error = "--svg: '" + options.svgPath + "' does not end in .svg";
     } else if (!options.animatePath.empty() && options.animatePath != "-" && !EndsWith(options.animatePath, ".webp")) {
         error = "--animate: '" + options.animatePath + "' does not end in .webp";
-    } else if ((!options.outPath.empty() || !options.animatePath.empty()) && pixels > maxImagePixels) {
-        error = size + " is too large a picture for --out or --animate (at most " + std::to_string(maxImagePixels) +
+    } else if ((!options.outPath.empty() || !options.animatePath.empty()) && pixels > largestCanvasPixels) {
+        error = size + " is too large a picture for --out or --animate (at most " + std::to_string(largestCanvasPixels) +
                 " pixels)";
     } else if (!options.animatePath.empty() && (options.width > maxWebpSide || options.height > maxWebpSide)) {
         error = "--animate: " + size + " is wider or taller than a WebP can be (" + std::to_string(maxWebpSide) + ")";

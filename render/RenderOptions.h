@@ -9,8 +9,6 @@
 #include "render/RecordFigures.h"
 #include "settings/CommandLineScan.h"
 
-inline constexpr int maxWindowSide = 65535;                // what a window size message can carry
-inline constexpr long long maxImagePixels = 64LL << 20;    // the largest --out picture
 inline constexpr long maxFigures = 1000000;
 inline constexpr int maxWebpSide = 16383;                  // WebP's own limit
 inline constexpr int maxFramesPerSecond = 100;
