@@ -99,9 +99,6 @@ TEST(ProgramOptions, EachProgramTakesItsOwnOptions)
     EXPECT_TRUE(d.help && d.seedGiven && d.seed == 7u) << "help ends the scan";
 }
 
-// Rows starting "gyrelace" are the display mode's, "gyrelace-wayland" the
-// Wayland client's, the others the renderer's; the scanner they share is
-// tried through each.
 // Rows starting "gyrelace" or "gyrelace-wayland" are those programs', the
 // others the renderer's: the scanner they share is tried through each.
 TEST(ProgramOptions, RefuseBadInputNamingTheProblem)

@@ -18,19 +18,6 @@
 namespace {
 
 
-struct TextRequest {
-    HWND dialog;
-    int id;
-    std::string text;
-};
-
-DWORD WINAPI SetTextThread(void* parameter)
-{
-    const auto* request = static_cast<const TextRequest*>(parameter);
-    SetDlgItemTextA(request->dialog, request->id, request->text.c_str());
-    return 0;
-}
-
 HWND FindWarning(const char* caption) { return FindWindowA("#32770", caption); }
 
 // The eight stored values, to compare before and after (0xDEADBEEF: missing).
@@ -92,8 +79,12 @@ protected:
     // another thread.
     Warning Type(int id, const char* text, const char* warningCaption)
     {
-        TextRequest request{dialog_, id, text};
-        HANDLE thread = CreateThread(nullptr, 0, SetTextThread, &request, 0, nullptr);
+        struct Request { HWND dialog; int id; const char* text; } request{dialog_, id, text};
+        const auto setText = [](void* r) -> DWORD {
+            const auto* q = static_cast<const Request*>(r);
+            return SetDlgItemTextA(q->dialog, q->id, q->text) ? 0 : 1;
+        };
+        HANDLE thread = CreateThread(nullptr, 0, setText, &request, 0, nullptr);
         HWND box = nullptr;
         const auto done = [&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; };
         PumpUntil([&] { return ((box = FindWarning(warningCaption)) != nullptr && IsWindowVisible(box)) || done(); },
@@ -197,11 +188,6 @@ void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD si
     WriteValue(settingsKeyPath, name, type, data, size);
 }
 
-void StoreEach(DWORD value)
-{
-    for (const SettingRow& row : settingsTable) SetSetting(row.name, value);
-}
-
 class StoredValues : public Dialog {};
 
 TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
@@ -223,7 +209,9 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
              WriteSettingsValue("ImagesPerSec", REG_QWORD, &eightBytes, 8);
              WriteSettingsValue("EndDelay", REG_QWORD, &eightBytes, 8);
          }, "50", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
-        {"every value 0xFFFFFFFF", [] { StoreEach(0xFFFFFFFF); }, "1000", "500", "0",
+        {"every value 0xFFFFFFFF", [] {
+             for (const SettingRow& row : settingsTable) SetSetting(row.name, 0xFFFFFFFF);
+         }, "1000", "500", "0",
          {IDC_CIRCLE, IDC_SQUARE, IDC_DIAMOND, IDC_STAR8, IDC_STAR4, IDC_TRIANGLE, IDC_PYRAMID, IDC_STAR6, IDC_HIGH,
           IDC_ROTATION_NONE, IDC_CLOCKWISE, IDC_ANTICLOCKWISE, IDC_ZOOM_HIGH, IDC_ZOOM_MEDIUM, IDC_ZOOM_LOW, IDC_ZOOM_VERY_HIGH,
           IDC_PHASE1, IDC_PHASE2, IDC_PHASE4, IDC_START_SMALL, IDC_START_LARGE}},

@@ -2,6 +2,7 @@
 #include "tests/windows/Harness.h"
 
 #include <cstdlib>
+#include <cstring>
 
 #include "windows/RegistryStore.h"
 #include "windows/SaverWindow.h"
@@ -222,43 +223,30 @@ ScreenPicture CaptureScreen()
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = picture.width;
-    info.bmiHeader.biHeight = -picture.height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    // 32 bits a pixel, the rows top down.
+    info.bmiHeader = {static_cast<DWORD>(sizeof info.bmiHeader), picture.width, -picture.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, left, top, SRCCOPY);
-    GdiFlush();
-    const auto* bgrx = static_cast<const std::uint8_t*>(bits);
     picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        const std::uint8_t* p = bgrx + 4 * i;
-        picture.pixels[i] = RGB(p[2], p[1], p[0]);
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    // What no monitor shows has no pixels to capture (a nested X server
-    // gives whatever its memory holds there): it reads as black.
-    // (The monitors are asked for once: each question goes to the server.)
+    std::memset(bits, 0, 4 * picture.pixels.size());
+    // Each monitor's part: what no monitor shows has no pixels to capture (a
+    // nested X server gives whatever its memory holds there) and stays black.
     std::vector<RECT> monitors;
     EnumDisplayMonitors(nullptr, nullptr, [](HMONITOR, HDC, LPRECT r, LPARAM list) {
         reinterpret_cast<std::vector<RECT>*>(list)->push_back(*r);
         return TRUE;
     }, reinterpret_cast<LPARAM>(&monitors));
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const POINT p = {x + left, y + top};
-            bool shown = monitors.empty();
-            for (const RECT& r : monitors) shown = shown || PtInRect(&r, p);
-            if (!shown) picture.pixels[static_cast<std::size_t>(y) * picture.width + x] = 0;
-        }
+    for (const RECT& r : monitors) {
+        BitBlt(memory, r.left - left, r.top - top, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
     }
+    GdiFlush();
+    const auto* bgrx = static_cast<const std::uint8_t*>(bits);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i, bgrx += 4) picture.pixels[i] = RGB(bgrx[2], bgrx[1], bgrx[0]);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
     return picture;
 }
 

@@ -46,7 +46,6 @@ std::string Bytes(const std::string& path)
 
 // A text value; "-" when it is missing.
 std::string Text(HKEY root, const char* key, const char* name) { return ReadText(root, key, name, "-"); }
-DWORD Number(HKEY root, const char* key, const char* name) { return ReadNumber(root, key, name, 0); }
 
 void SetDesktopText(const char* name, const char* text)
 {
@@ -55,14 +54,6 @@ void SetDesktopText(const char* name, const char* text)
 
 bool Gone(const std::string& path) { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; }
 
-bool UninstallKeyGone()
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, uninstallKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return true;
-    RegCloseKey(key);
-    return false;
-}
-
 // The uninstaller run in place (one program, which waits and gives its
 // result), without the window or the key it removes; it leaves its own file,
 // which goes after it.
@@ -70,7 +61,8 @@ DWORD UninstallInPlace()
 {
     const std::string folder = Uninstaller().substr(0, Uninstaller().rfind('\\'));
     const DWORD result = RunToEnd(Uninstaller(), "/S _?=" + folder);
-    EXPECT_TRUE(UninstallKeyGone());
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, uninstallKey, 0, KEY_READ, &key), ERROR_SUCCESS) << "the key is gone";
     DeleteFileA(Uninstaller().c_str());
     RemoveDirectoryA(folder.c_str());
     return result;
@@ -103,9 +95,8 @@ TEST_F(Installer, InstallsQuietlySelectsOnlyWhenAskedNeverReplacesARunningSaverA
         {"QuietUninstallString", quoted + " /S"},
     };
     for (const auto& t : texts) EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, uninstallKey, t.name), t.text) << t.name;
-    EXPECT_EQ(Number(HKEY_LOCAL_MACHINE, uninstallKey, "NoModify"), 1u);
-    EXPECT_EQ(Number(HKEY_LOCAL_MACHINE, uninstallKey, "NoRepair"), 1u);
-    EXPECT_GE(Number(HKEY_LOCAL_MACHINE, uninstallKey, "EstimatedSize"), (Bytes(Installed()).size() + 1023) / 1024);
+    for (const char* name : {"NoModify", "NoRepair"}) EXPECT_EQ(ReadNumber(HKEY_LOCAL_MACHINE, uninstallKey, name, 0), 1u);
+    EXPECT_GE(ReadNumber(HKEY_LOCAL_MACHINE, uninstallKey, "EstimatedSize", 0), (Bytes(Installed()).size() + 1023) / 1024);
     EXPECT_EQ(Text(HKEY_CURRENT_USER, desktopKey, "SCRNSAVE.EXE"), otherSaver) << "silent, the saver stays";
     EXPECT_EQ(Text(HKEY_CURRENT_USER, desktopKey, "ScreenSaveActive"), "0");
 

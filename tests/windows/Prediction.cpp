@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <map>
+#include <ctime>
 
-#include "windows/Monitors.h"
 #include "render/RecordFigures.h"
+#include "settings/StoredValues.h"
+#include "windows/Monitors.h"
 
 namespace {
 
@@ -20,11 +20,9 @@ public:
     bool Trace(const std::string&) override { return true; }
     bool Picture(const RasterSurface& raster) override
     {
-        picture.width = raster.Width();
-        picture.height = raster.Height();
-        picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+        picture = {raster.Width(), raster.Height(), {}};
         for (int y = 0; y < picture.height; ++y) {
-            for (int x = 0; x < picture.width; ++x) picture.pixels[static_cast<std::size_t>(y) * picture.width + x] = raster.PixelAt(x, y);
+            for (int x = 0; x < picture.width; ++x) picture.pixels.push_back(raster.PixelAt(x, y));
         }
         return true;
     }
@@ -53,37 +51,46 @@ ScreenPicture PredictPicture(const SaverSettings& settings, std::uint32_t seed, 
     return sink.picture;
 }
 
-bool WaitForPredictedPicture(const SaverSettings& settings, std::uint32_t before, std::uint32_t after, long figures,
-                             std::uint32_t& seed)
+SaverSettings StoreSettings(const std::map<std::string, std::uint32_t>& values)
 {
-    std::map<std::uint32_t, ScreenPicture> candidates;
-    for (std::uint32_t s = before - 1; s != after + 2; ++s) candidates[s] = PredictPicture(settings, s, figures);
-    ScreenPicture shown;
-    const bool found = PumpUntil(
-        [&] {
-            shown = CaptureScreen();
-            for (const auto& [candidate, picture] : candidates) {
-                if (shown == picture) {
-                    seed = candidate;
-                    return true;
-                }
-            }
-            return false;
-        },
-        StartLimitMs());
-    if (!found) {
-        // Say how near the nearest candidate came.
-        for (const auto& [candidate, picture] : candidates) {
-            int differing = 0, firstX = -1, firstY = -1;
-            for (int y = 0; y < std::min(shown.height, picture.height); ++y) {
-                for (int x = 0; x < std::min(shown.width, picture.width); ++x) {
-                    if (shown.At(x, y) == picture.At(x, y)) continue;
-                    if (differing++ == 0) firstX = x, firstY = y;
-                }
-            }
-            std::printf("seed %u: %dx%d shown, %dx%d predicted, %d pixels differ, the first at %d,%d\n", candidate,
-                        shown.width, shown.height, picture.width, picture.height, differing, firstX, firstY);
-        }
+    SaverSettings settings;
+    for (const auto& [name, stored] : values) {
+        SetSetting(name.c_str(), stored);
+        StoredValue field;
+        EXPECT_TRUE(FindStoredValue(name.c_str(), field)) << name;
+        ApplyStoredValue(settings, field, stored);
     }
-    return found;
+    return settings;
+}
+
+HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings& settings, std::uint32_t& seed)
+{
+    const auto before = static_cast<std::uint32_t>(std::time(nullptr));
+    run = std::make_unique<SaverRun>(SaverCommand("/s"));
+    EXPECT_TRUE(run->Started()) << "CreateProcess failed with error " << run->StartError();
+    HWND window = WaitForSaverWindow("Screen Saver");
+    std::map<std::uint32_t, ScreenPicture> candidates;
+    for (std::uint32_t s = before - 1; s != static_cast<std::uint32_t>(std::time(nullptr)) + 2; ++s) {
+        candidates[s] = PredictPicture(settings, s, 1);
+    }
+    ScreenPicture shown;
+    const auto seen = [&] {
+        shown = CaptureScreen();
+        for (const auto& [candidate, picture] : candidates) {
+            if (shown == picture) return seed = candidate, true;
+        }
+        return false;
+    };
+    if (window != nullptr && PumpUntil(seen, StartLimitMs())) return window;
+    // Say how near each candidate came.
+    for (const auto& [candidate, picture] : candidates) {
+        int differing = 0;
+        for (std::size_t i = 0; i < picture.pixels.size() && shown.pixels.size() == picture.pixels.size(); ++i) {
+            differing += shown.pixels[i] != picture.pixels[i] ? 1 : 0;
+        }
+        std::printf("seed %u: %dx%d shown, %dx%d predicted, %d pixels differ\n", candidate, shown.width, shown.height,
+                    picture.width, picture.height, differing);
+    }
+    ADD_FAILURE() << "the screen never showed the first figure of any nearby seed";
+    return window;
 }

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
 
 #include "settings/SaverSettings.h"
 #include "tests/windows/Harness.h"
@@ -12,9 +15,12 @@
 // renderer draws it for this desktop's monitors.
 ScreenPicture PredictPicture(const SaverSettings& settings, std::uint32_t seed, long figures);
 
-// The saver seeds with the clock second at its start: the candidates from
-// one second before `before` to one after `after`. Waits (with a generous
-// limit) until the screen shows one candidate's picture after `figures`
-// figures; returns whether it did, and which seed.
-bool WaitForPredictedPicture(const SaverSettings& settings, std::uint32_t before, std::uint32_t after, long figures,
-                             std::uint32_t& seed);
+// Writes these stored values (beyond the defaults) and returns the settings they load as.
+SaverSettings StoreSettings(const std::map<std::string, std::uint32_t>& values);
+
+// Starts the saver full screen (into `run`) and waits, with a generous limit,
+// until the screen shows the first figure of a seed it may have taken: it
+// seeds with the clock second at its start, so the candidates run from one
+// second before the start to one after its window shows. Its window, or null;
+// in `seed` the seed whose figure was seen.
+HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings& settings, std::uint32_t& seed);
