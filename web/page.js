@@ -34,7 +34,9 @@
   // wallpaperPropertyListener. They are there from the start, as the hosts
   // call them while the module still loads: the changes wait in `changes`
   // until `apply` is set. A browser never calls them, and they change nothing.
-  const host = { changes: [], paused: false, apply: null, pause: null };
+  // Wallpaper Engine's frame-rate limit spaces the wake-ups (each draws the
+  // points due by then), never more than 100 ms, so the figure keeps its pace.
+  const host = { changes: [], paused: false, apply: null, pause: null, frameMs: 0 };
   const hostChanged = (name, value) => { host.changes.push([name, value]); if (host.apply) host.apply(); };
   const hostPaused = (paused) => { host.paused = paused; if (host.pause) host.pause(); };
   window.livelyPropertyListener = hostChanged;
@@ -44,6 +46,7 @@
   window.wallpaperPropertyListener = {
     applyUserProperties: (properties) => Object.entries(properties).forEach(([name, p]) => hostChanged(name, p.value)),
     setPaused: (paused) => hostPaused(Boolean(paused)),
+    applyGeneralProperties: (general) => { if (general.fps > 0) host.frameMs = Math.min(1000 / general.fps, 100); },
   };
 
   // "#seed=13&object-size=10&square" as items; "square" and "square=" differ.
@@ -136,7 +139,8 @@
     function schedule(wait) {
       clearTimeout(timer);
       timer = 0;
-      if (!document.hidden && !host.paused && wait >>> 0 !== 0xFFFFFFFF) timer = setTimeout(wake, wait >>> 0);
+      if (document.hidden || host.paused || wait >>> 0 === 0xFFFFFFFF) return;
+      timer = setTimeout(wake, Math.max(wait >>> 0, host.frameMs));
     }
     function wake() {
       const wait = api.advance(now());

@@ -297,11 +297,22 @@ async function hosts() {
     if (shots && drawn.lively.length === 3 && host === 'lively') await tabs.lively.screenshot({ path: join(shots, 'web-lively.png') });
   }
   // No button of the page's own; paused, no point drawn for a second;
-  // resumed, the figure ends as the renderer's.
+  // resumed, the figure ends as the renderer's (for Wallpaper Engine, under a frame-rate limit).
   for (const host of ['lively', 'engine']) {
     (await tabs[host].$eval('#open-settings', (b) => getComputedStyle(b).display)) === 'none' || fail(`${host}: the page shows its button`);
     await tabs[host].bringToFront();
     await change[host]({ rate: 100 });
+    if (host === 'engine') {  // its frame-rate limit: at most 10 pictures a second, the points due in each
+      await call(host, 'wallpaperPropertyListener.applyGeneralProperties', { fps: 10 });
+      const puts = await tabs[host].evaluate(async () => {
+        let count = 0;
+        const context = document.getElementById('figures').getContext('2d'), put = context.putImageData;
+        context.putImageData = (...image) => { count++; put.apply(context, image); };
+        await new Promise((resolve) => setTimeout(resolve, 1000));
+        return count;
+      });
+      puts <= 11 || fail(`engine: ${puts} pictures in a second at a limit of 10 frames`);
+    }
     await sleep(500);  // some points drawn
     await pause[host](true);
     const canvasData = async (ms) => { await sleep(ms); return tabs[host].$eval('#figures', (c) => c.toDataURL()); };
