@@ -70,7 +70,10 @@
     return '';
   }
 
-  GyrelaceModule({ onAbort: () => say(['Gyrelace stopped: its WebAssembly module failed.'], true) })
+  // The module is compiled as the page loads, not in the background: a
+  // headless browser's virtual time (a screenshot's --virtual-time-budget)
+  // does not wait for a compile it cannot see, and could run past it.
+  new Promise((made) => made(GyrelaceModule({ onAbort: () => say(['Gyrelace stopped: its WebAssembly module failed.'], true) })))
     .then(run, (error) => say(['Gyrelace could not start its WebAssembly module: ' + error], true));
 
   // The module's functions, by their names without "gyrelace_", and
@@ -195,7 +198,12 @@
       wakeLock.ask();
     });
     host.pause = () => schedule(api.resume(now()));
-    return { restart: () => width > 0 && start() };
+    // The first size from the layout, at once: the observer's first answer
+    // waits for a frame, which a headless browser's virtual time may not
+    // give before its budget ends (the observer's exact one is taken later).
+    const begin = () => width > 0 || sized(Math.round(canvas.clientWidth * devicePixelRatio),
+      Math.round(canvas.clientHeight * devicePixelRatio));
+    return { restart: () => width > 0 && start(), begin };
   }
 
   // The settings of the address, or those kept; and the page's own items
@@ -402,6 +410,7 @@
     canvas.addEventListener('dblclick', toggleFullScreen);
     host.apply = hostSettings(api, settings, useAddress);
     if (host.changes.length > 0) host.apply();
+    picture.begin();
     // Escape closes the panel from any of its controls; the letters are the
     // fields' own while one has the focus.
     addEventListener('keydown', (event) => {
