@@ -13,11 +13,11 @@ class Drawing : public SaverTest {
 protected:
     // Single pixels at 1000 points a second, the low colour floor; the
     // saver's window once its first figure is seen whole.
-    HWND StartAndSeeFirstFigure(int endDelay)
+    HWND StartWithDelay(int endDelay)
     {
         settings_ = StoreSettings({{"RadiusFactor", 0}, {"ImagesPerSec", 1000}, {"ColourOption", 50},
                                    {"EndDelay", static_cast<std::uint32_t>(endDelay)}});
-        HWND window = ::StartAndSeeFirstFigure(run_, settings_, seed_);
+        HWND window = StartAndSeeFirstFigure(run_, settings_, seed_);
         firstSeen_ = GetTickCount();
         return window;
     }
@@ -38,7 +38,7 @@ protected:
 
 TEST_F(Drawing, TheFinishedFigureStaysForItsDelayWhateverTimerComesThenTheNextIsDrawn)
 {
-    HWND window = StartAndSeeFirstFigure(3);
+    HWND window = StartWithDelay(3);
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_TIMER, 99, 0);  // a stray timer must not end the delay
     // The delay is 3 s; the figure was seen complete at most a moment late.
@@ -51,7 +51,7 @@ TEST_F(Drawing, ARefusedPasswordDuringTheDelayKeepsTheFigureUntilTheDelayEnds)
 {
     InstallPasswordComponent(true);
     SetPasswordWanted(1);
-    HWND window = StartAndSeeFirstFigure(3);
+    HWND window = StartWithDelay(3);
     ASSERT_NE(window, nullptr);
     const ScreenPicture first = CaptureScreen();
     PressKeyTo(window);
@@ -63,7 +63,7 @@ TEST_F(Drawing, ARefusedPasswordDuringTheDelayKeepsTheFigureUntilTheDelayEnds)
 
 TEST_F(Drawing, InputDuringALongDelayClosesAtOnce)
 {
-    HWND window = StartAndSeeFirstFigure(60);
+    HWND window = StartWithDelay(60);
     ASSERT_NE(window, nullptr);
     PressKeyTo(window);
     EXPECT_EQ(run_->WaitExit(30000), 0u) << "long before the 60 s delay is over";
