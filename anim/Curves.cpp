@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "anim/Cube.h"
 #include "common/Truncate.h"
 
 namespace {
@@ -33,7 +34,7 @@ double CurveValue(const TrigTables& tables, int i, int t)
     case 6: return s3 * c2 * s1;
     case 7: return s2 * s3 * s1;
     case 8: return s2 * s4 * s4 * s1;
-    case 9: return std::pow(s3, 3.0);
+    case 9: return CubeOf(s3);
     case 18: return std::exp(CurveValue(tables, i, 8) * s1) * c3;
     case 19: return std::exp(CurveValue(tables, i, 9) * c1);
     default: break;
