@@ -3,9 +3,11 @@
 # 512-byte blocks of the file, so .CRT (the start-up and TLS callback
 # tables, tens of bytes) and .tls (the CRT's empty TLS template) go at the
 # end of .data, and .eh_frame (only the i686 CRT's unwind records, which
-# nothing reads in a static saver without exceptions) at the start of
-# .rdata. The image directories (imports, resources, relocations, the x86_64
-# exception table) are found by section name and keep their sections.
+# nothing reads in a static saver without exceptions) and x86_64's .xdata
+# (the unwind codes, read-only data as other Windows linkers keep them) at
+# the start of .rdata. The image directories (imports, resources,
+# relocations, the x86_64 exception table) are found by section name and
+# keep their sections.
 function(gyrelace_saver_linker_script output)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-prog-name=ld
     OUTPUT_VARIABLE linker OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
@@ -20,6 +22,9 @@ function(gyrelace_saver_linker_script output)
   set(tls_body "${CMAKE_MATCH_1}")
   string(REGEX MATCH "\n  \\.eh_frame BLOCK${block}" eh_frame "${script}")
   set(eh_frame_body "${CMAKE_MATCH_1}")
+  # Only x86_64 has an .xdata section (the unwind codes that .pdata points at).
+  string(REGEX MATCH "\n  \\.xdata BLOCK${block}" xdata "${script}")
+  set(xdata_body "${CMAKE_MATCH_1}")
   if(NOT crt OR NOT tls OR NOT eh_frame)
     message(FATAL_ERROR "${linker}'s default script has no .CRT, .tls or .eh_frame section as expected")
   endif()
@@ -27,6 +32,9 @@ function(gyrelace_saver_linker_script output)
   string(REPLACE "${crt}" "\n" script "${script}")
   string(REPLACE "${tls}" "\n" script "${script}")
   string(REPLACE "${eh_frame}" "\n" script "${script}")
+  if(xdata)
+    string(REPLACE "${xdata}" "\n" script "${script}")
+  endif()
   set(data_end "    *(.data_cygwin_nocopy)\n  }\n")
   set(rdata_start "  .rdata BLOCK(__section_alignment__) :\n  {\n")
   string(FIND "${script}" "${data_end}" data_at)
@@ -38,6 +46,6 @@ function(gyrelace_saver_linker_script output)
   # initialisers, .CRT$XD*) followed the tables above in .CRT.
   set(crt_rest "    KEEP (*(SORT(.CRT$*)))")
   string(REPLACE "${data_end}" "    *(.data_cygwin_nocopy)\n${crt_body}\n${crt_rest}\n${tls_body}\n  }\n" script "${script}")
-  string(REPLACE "${rdata_start}" "${rdata_start}${eh_frame_body}\n" script "${script}")
+  string(REPLACE "${rdata_start}" "${rdata_start}${eh_frame_body}\n${xdata_body}\n" script "${script}")
   file(WRITE ${output} "${script}\n")
 endfunction()
