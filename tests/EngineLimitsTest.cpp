@@ -13,11 +13,7 @@ namespace {
 
 TEST(EngineLimits, AnyWindowAndObjectSizeDrawsWholeFiguresWithinRange)
 {
-    SaverSettings settings;
-    settings.objectShape = ShapeAll;
-    settings.objectRotation = RotationAll;
-    settings.zoomOption = ZoomAll;
-    settings.joinTheDots = 1;
+    SaverSettings settings{.joinTheDots = 1, .objectShape = ShapeAll, .objectRotation = RotationAll, .zoomOption = ZoomAll};
     for (double factor : {0.08, 0.5, 5.0, 1e300, -3.0}) {
         settings.radiusFactor = factor;
         for (auto [w, h] : {std::pair{0, 0}, {1, 1}, {2, 2}, {0, 500}, {2, 768}, {65535, 1}, {65535, 65535}}) {
