@@ -1,12 +1,11 @@
-// The figure engine pinned by known answers. Each row is a gyrelace-render
-// command line with the FNV-1a (64-bit) digests of the --trace and --ops
-// files it writes (to check a row by hand with the renderer) and of its
-// picture's pixels (as COLORREFs, row by row: only these show where a
-// monitor's clip cuts a stamp), today's output, checked point for point
-// against an independent implementation. The coverage test below keeps the
+// The figure engine pinned by known answers: each row is a gyrelace-render
+// command line with the FNV-1a (64-bit) digests of the --trace and --ops files
+// it writes (to check a row by hand) and of its picture's pixels (COLORREFs
+// row by row: only these show where a monitor's clip cuts a stamp), checked
+// point for point against an independent implementation. The table runs
+// natively, under Wine of each width and as WebAssembly, whose maths libraries
+// differ in the last bits but must draw the same; the coverage test keeps the
 // rows drawing every curve, shape, rotation, zoom, style and colour floor.
-// The table runs natively, under Wine of each width and as WebAssembly under
-// Node, whose maths libraries differ in the last bits but must draw the same.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,7 +1,6 @@
 // The command lines of gyrelace-render, the display mode and the Wayland
 // client, read by the one scanner they share: the settings options in either
-// spelling, each program's own options, and one table of what they refuse
-// with the line that names the problem.
+// spelling, each program's own options, and what they refuse, naming why.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,9 +1,7 @@
-// Gives the compositor's seat a pointer for as long as it runs (a headless
-// compositor has none), so that its cursor commands reach the clients: a
-// virtual pointer of the wlr virtual-pointer protocol. Moves it by each
-// line "DX DY" read from stdin, a device's motion as a user's hand makes it,
-// saying "moved" on stdout once the compositor has it. Ends when the
-// connection does, or on a signal.
+// Gives a headless compositor's seat a pointer for as long as it runs, so
+// that its cursor commands reach the clients: a wlr virtual pointer, moved by
+// each line "DX DY" read from stdin as a device moves, saying "moved" on
+// stdout once the compositor has it. Ends with the connection or on a signal.
 #include <wayland-client.h>
 
 #include <cstdint>
