@@ -53,13 +53,11 @@ if [ "$1" = --two-monitors ]; then
     nested=$!
     tries=0
     until [ -s "$number" ] || [ $tries -ge 600 ]; do sleep 0.1; tries=$((tries + 1)); done
-    outer=$DISPLAY
-    DISPLAY=":$(cat "$number")" GYRELACE_TWO_MONITORS=1 "$0" "$@" && status=0 || status=$?
+    DISPLAY=":$(cat "$number")" "$0" "$@" && status=0 || status=$?
     "$WINESERVER" -k 2>/dev/null || true
     "$WINESERVER" -w
     kill "$nested" 2>/dev/null || true
     rm -f "$number"
-    DISPLAY=$outer
     exit $status
 fi
 # The saver's and the installer's paths as Windows sees them.
