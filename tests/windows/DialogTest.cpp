@@ -5,7 +5,6 @@
 // OK or Cancel, and what the registry then holds); and one table of stored
 // values, hand-edited or not, with what the dialog shows for them.
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,8 +16,8 @@
 
 namespace {
 
-
-HWND FindWarning(const char* caption) { return FindWindowA("#32770", caption); }
+// The size field's warning box, the one these sessions can bring up.
+HWND FindWarning() { return FindWindowA("#32770", "Circle Radius"); }
 
 // The eight stored values, to compare before and after (0xDEADBEEF: missing).
 std::vector<DWORD> SettingsSnapshot()
@@ -54,13 +53,12 @@ protected:
         return text;
     }
 
-    bool Checked(int id) const { return IsDlgButtonChecked(dialog_, id) == BST_CHECKED; }
     // The ids of the boxes and buttons that are checked, in id order.
     std::vector<int> CheckedIds() const
     {
         std::vector<int> ids;
         for (int id = IDC_CONNECT_DOTS; id <= IDC_START_LARGE; ++id) {
-            if (Checked(id)) ids.push_back(id);
+            if (IsDlgButtonChecked(dialog_, id) == BST_CHECKED) ids.push_back(id);
         }
         return ids;
     }
@@ -74,10 +72,10 @@ protected:
     }
 
     // Sets a field's text as typing would change it and presses OK on the
-    // warning with this caption if one comes up; what it said. A warning box
+    // warning if one comes up; what it said. A warning box
     // blocks the dialog's handling of the change, so the text is set from
     // another thread.
-    Warning Type(int id, const char* text, const char* warningCaption)
+    Warning Type(int id, const char* text)
     {
         struct Request { HWND dialog; int id; const char* text; } request{dialog_, id, text};
         const auto setText = [](void* r) -> DWORD {
@@ -87,7 +85,7 @@ protected:
         HANDLE thread = CreateThread(nullptr, 0, setText, &request, 0, nullptr);
         HWND box = nullptr;
         const auto done = [&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; };
-        PumpUntil([&] { return ((box = FindWarning(warningCaption)) != nullptr && IsWindowVisible(box)) || done(); },
+        PumpUntil([&] { return ((box = FindWarning()) != nullptr && IsWindowVisible(box)) || done(); },
                   30000);
         Warning warning;
         if (box != nullptr) {
@@ -115,12 +113,11 @@ protected:
 };
 
 // One step of a session: type text into a field (and expect a warning with
-// its caption and text, or none, and the field's text afterwards), or
-// click a button (text null).
+// its text, or none, and the field's text afterwards), or click a button
+// (text null).
 struct Step {
     int id;
     const char* text;
-    const char* warningCaption = nullptr;
     const char* warningText = nullptr;
     const char* fieldAfter = nullptr;
 };
@@ -139,7 +136,7 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
     const char* sizeRange = "Entry must be between 0 and 500 %";
     const Session sessions[] = {
         {"a size above 500 warns and keeps the last size accepted", {},
-         {{IDC_OBJECT_SIZE, "6"}, {IDC_OBJECT_SIZE, "60"}, {IDC_OBJECT_SIZE, "600", "Circle Radius", sizeRange, "60"}}, true,
+         {{IDC_OBJECT_SIZE, "6"}, {IDC_OBJECT_SIZE, "60"}, {IDC_OBJECT_SIZE, "600", sizeRange, "60"}}, true,
          {{"RadiusFactor", 60}}},
         {"Select All, then OK; the colour stays", {{"ColourOption", 30}}, {{IDC_SELECT_ALL, nullptr}}, true,
          {{"ObjectShape", 0x1FE}, {"ObjectRotation", 0xE}, {"ZoomOption", 0x3FE}, {"JoinTheDots", 1}, {"ColourOption", 30}}},
@@ -159,7 +156,7 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
                 continue;
             }
             const Warning expected = step.warningText ? Warning{step.warningText, false, step.fieldAfter} : Warning{};
-            EXPECT_EQ(Type(step.id, step.text, step.warningCaption ? step.warningCaption : "Circle Radius"), expected)
+            EXPECT_EQ(Type(step.id, step.text), expected)
                 << step.text << ": a warning with no owner, and the field reset while it shows";
             EXPECT_EQ(Focus(), focused) << "the focus stays where it was";
         }
@@ -183,11 +180,6 @@ struct StoredCase {
     std::vector<int> checked;
 };
 
-void WriteSettingsValue(const char* name, DWORD type, const void* data, DWORD size)
-{
-    WriteValue(settingsKeyPath, name, type, data, size);
-}
-
 class StoredValues : public Dialog {};
 
 TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
@@ -201,13 +193,13 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
                  SetSetting("ObjectRotation", 0x18), SetSetting("ZoomOption", 0x4A5);
          }, "50", "500", "60", {IDC_STAR6, IDC_HIGH, IDC_ANTICLOCKWISE, IDC_ZOOM_MEDIUM, IDC_PHASE1, IDC_PHASE4}},
         {"text values", [] {
-             WriteSettingsValue("ImagesPerSec", REG_SZ, "50", 3);
-             WriteSettingsValue("RadiusFactor", REG_SZ, "a long text value", 18);
-             WriteSettingsValue("ObjectShape", REG_SZ, "", 1);
+             WriteValue(settingsKeyPath, "ImagesPerSec", REG_SZ, "50", 3);
+             WriteValue(settingsKeyPath, "RadiusFactor", REG_SZ, "a long text value", 18);
+             WriteValue(settingsKeyPath, "ObjectShape", REG_SZ, "", 1);
          }, "1000", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
         {"8-byte values count as missing", [] {
-             WriteSettingsValue("ImagesPerSec", REG_QWORD, &eightBytes, 8);
-             WriteSettingsValue("EndDelay", REG_QWORD, &eightBytes, 8);
+             WriteValue(settingsKeyPath, "ImagesPerSec", REG_QWORD, &eightBytes, 8);
+             WriteValue(settingsKeyPath, "EndDelay", REG_QWORD, &eightBytes, 8);
          }, "50", "8", "1", {IDC_CIRCLE, IDC_HIGH, IDC_ROTATION_NONE}},
         {"every value 0xFFFFFFFF", [] {
              for (const SettingRow& row : settingsTable) SetSetting(row.name, 0xFFFFFFFF);
@@ -226,17 +218,15 @@ TEST_F(StoredValues, WhatTheyBecomeInTheDialogAndASaverRunsOnTheWildest)
         EXPECT_EQ(Text(IDC_DELAY), c.delay);
         EXPECT_EQ(CheckedIds(), c.checked);
         EXPECT_EQ(Focus(), Item(IDOK));
-        EXPECT_EQ(FindWarning("Circle Radius"), nullptr);
+        EXPECT_EQ(FindWarning(), nullptr);
         EXPECT_EQ(Press(IDCANCEL), 0u);
     }
     // On the last, stamps of 500 %, every shape, 1000 points a second: the saver neither hangs nor crashes.
-    SaverRun saver(SaverCommand("/s"));
-    HWND window = StartFullScreen(saver);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun saver;
+    ASSERT_NE(saver.window, nullptr);
     DWORD_PTR result = 0;
-    EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0) << "it answers";
-    PressKeyTo(window);
-    EXPECT_EQ(saver.WaitExit(30000), 0u);
+    EXPECT_NE(SendMessageTimeoutA(saver.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0) << "it answers";
+    EXPECT_EQ(saver.CloseWithAKey(), 0u);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ protected:
         return GetTickCount() - firstSeen_;
     }
 
-    std::unique_ptr<SaverRun> run_;
+    std::unique_ptr<FullScreenRun> run_;
     SaverSettings settings_;
     std::uint32_t seed_ = 0;
     DWORD firstSeen_ = 0;
@@ -43,8 +43,7 @@ TEST_F(Drawing, TheFinishedFigureStaysForItsDelayWhateverTimerComesThenTheNextIs
     PostMessageA(window, WM_TIMER, 99, 0);  // a stray timer must not end the delay
     // The delay is 3 s; the figure was seen complete at most a moment late.
     EXPECT_GE(WaitForSecondFigure(), 1500u);
-    PressKeyTo(window);
-    EXPECT_EQ(run_->WaitExit(30000), 0u);
+    EXPECT_EQ(run_->CloseWithAKey(), 0u);
 }
 
 TEST_F(Drawing, ARefusedPasswordDuringTheDelayKeepsTheFigureUntilTheDelayEnds)
@@ -65,8 +64,7 @@ TEST_F(Drawing, InputDuringALongDelayClosesAtOnce)
 {
     HWND window = StartWithDelay(60);
     ASSERT_NE(window, nullptr);
-    PressKeyTo(window);
-    EXPECT_EQ(run_->WaitExit(30000), 0u) << "long before the 60 s delay is over";
+    EXPECT_EQ(run_->CloseWithAKey(), 0u) << "long before the 60 s delay is over";
 }
 
 }  // namespace

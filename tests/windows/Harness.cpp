@@ -109,16 +109,10 @@ DWORD SaverRun::WaitExit(DWORD timeoutMs)
 
 bool SaverRun::Running() { return process_ != nullptr && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
 
-HWND FindSaverWindow(const char* title, HWND parent)
-{
-    if (parent != nullptr) return FindWindowExA(parent, nullptr, saverClassName, title);
-    return FindWindowA(saverClassName, title);
-}
-
 HWND WaitForSaverWindow(const char* title, HWND parent)
 {
     HWND found = nullptr;
-    PumpUntil([&] { return (found = FindSaverWindow(title, parent)) != nullptr && IsWindowVisible(found); },
+    PumpUntil([&] { return (found = FindWindowExA(parent, nullptr, saverClassName, title)) && IsWindowVisible(found); },
               StartLimitMs());
     return found;
 }
@@ -282,12 +276,17 @@ void SaverTest::DrawBusily()
     SetSetting("EndDelay", 0);
 }
 
-HWND SaverTest::StartFullScreen(SaverRun& run)
+FullScreenRun::FullScreenRun(const std::string& commandLine, const std::string& program, const char* directory)
+    : SaverRun(commandLine, program, directory), window(WaitForSaverWindow("Screen Saver"))
 {
-    EXPECT_TRUE(run.Started()) << "CreateProcess failed with error " << run.StartError();
-    HWND window = WaitForSaverWindow("Screen Saver");
+    EXPECT_TRUE(Started()) << "CreateProcess failed with error " << StartError();
     EXPECT_NE(window, nullptr);
-    return window;
+}
+
+DWORD FullScreenRun::CloseWithAKey(DWORD timeoutMs)
+{
+    PressKeyTo(window);
+    return WaitExit(timeoutMs);
 }
 
 void SaverTest::SettleDrawing(SaverRun& run)

@@ -49,13 +49,22 @@ private:
     DWORD startError_ = 0;
 };
 
+// A saver started full screen, with its window once shown (null, failing the
+// test, when it never shows).
+struct FullScreenRun : SaverRun {
+    explicit FullScreenRun(const std::string& commandLine = SaverCommand("/s"), const std::string& program = SaverPath(),
+                           const char* directory = nullptr);
+    // Presses a key; the exit code once it has ended.
+    DWORD CloseWithAKey(DWORD timeoutMs = 30000);
+    HWND window;
+};
+
 // Starts the saver with each of these arguments at once, from threads: Wine's
 // CreateProcess returns when the new process has loaded (minutes if emulated).
 std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::string>& arguments);
 
 // The saver's top-level window with this title, or a child of parent,
 // once it is shown.
-HWND FindSaverWindow(const char* title, HWND parent = nullptr);
 HWND WaitForSaverWindow(const char* title, HWND parent = nullptr);
 int CountSaverWindows(const char* title);
 
@@ -117,8 +126,6 @@ protected:
     // changes on every timer tick, which tells when the saver has handled
     // everything posted to it (timers come only when its queue is empty).
     static void DrawBusily();
-    // Starts a full-screen saver and waits for its window.
-    static HWND StartFullScreen(SaverRun& run);
     // Waits until the screen changes, that is until the saver has handled
     // all that was posted to it before (see DrawBusily), or has ended.
     static void SettleDrawing(SaverRun& run);

@@ -52,25 +52,22 @@ TEST_F(Input, FullScreenClosesOnKeysButtonsAndTravelOnly)
     for (const InputCase& c : inputCases) {
         if (!c.closes) continue;
         SetCursorPos(cursorRest.x, cursorRest.y);
-        SaverRun run(SaverCommand("/s"));
-        HWND window = StartFullScreen(run);
-        ASSERT_NE(window, nullptr);
-        c.send(window);
+        FullScreenRun run;
+        ASSERT_NE(run.window, nullptr);
+        c.send(run.window);
         EXPECT_EQ(run.WaitExit(30000), 0u) << c.what;
     }
     SetCursorPos(cursorRest.x, cursorRest.y);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
     HostWindow other(100, 100);
     SetForegroundWindow(other.Handle());
     for (const InputCase& c : inputCases) {
-        if (!c.closes) c.send(window);
+        if (!c.closes) c.send(run.window);
     }
     SettleDrawing(run);
     EXPECT_TRUE(run.Running());
-    PressKeyTo(window);
-    EXPECT_EQ(run.WaitExit(30000), 0u);
+    EXPECT_EQ(run.CloseWithAKey(), 0u);
 }
 
 }  // namespace

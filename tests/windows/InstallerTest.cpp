@@ -10,7 +10,6 @@
 #include <iterator>
 
 #include "tests/windows/Harness.h"
-#include "windows/SaverWindow.h"
 
 namespace {
 
@@ -109,12 +108,10 @@ TEST_F(Installer, InstallsQuietlySelectsOnlyWhenAskedNeverReplacesARunningSaverA
     EXPECT_EQ(Text(HKEY_CURRENT_USER, desktopKey, "ScreenSaveActive"), "1");
 
     {
-        SaverRun saver("\"" + Installed() + "\" /s", Installed());
-        HWND window = StartFullScreen(saver);
+        FullScreenRun saver("\"" + Installed() + "\" /s", Installed());
         EXPECT_EQ(RunSetup("/S"), inUse) << "a running saver's file is never replaced";
         EXPECT_TRUE(saver.Running());
-        PressKeyTo(window);
-        EXPECT_EQ(saver.WaitExit(StartLimitMs()), 0u);
+        EXPECT_EQ(saver.CloseWithAKey(StartLimitMs()), 0u);
     }
 
     // Apps & features runs the QuietUninstallString above, which hands over

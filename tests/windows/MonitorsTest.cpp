@@ -29,7 +29,7 @@ TEST_F(Monitors, EachDrawsItsOwnFiguresOverTheWholeDesktopAndADisplayChangeStart
 {
     HostWindow other(200, 150);
     SetWindowPos(other.Handle(), nullptr, 900, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    std::unique_ptr<SaverRun> run;
+    std::unique_ptr<FullScreenRun> run;
     std::uint32_t seed = 0;
     HWND window = StartAndSeeFirstFigure(run, settings_, seed);
     ASSERT_NE(window, nullptr);
@@ -53,11 +53,10 @@ TEST_F(Monitors, EachDrawsItsOwnFiguresOverTheWholeDesktopAndADisplayChangeStart
 TEST_F(Monitors, TravelOnTheSecondMonitorCloses)
 {
     SetCursorPos(1000, 200);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
     SetCursorPos(1003, 202);
-    PostMessageA(window, WM_MOUSEMOVE, 0, 0);
+    PostMessageA(run.window, WM_MOUSEMOVE, 0, 0);
     EXPECT_EQ(run.WaitExit(30000), 0u);
 }
 

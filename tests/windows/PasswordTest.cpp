@@ -49,10 +49,9 @@ TEST_F(Password, TheSwitchAsksInEveryFormButNoneEmptyAndZero)
             WriteValue("Control Panel\\Desktop", "ScreenSaveUsePassword", form.type, form.bytes.data(),
                        static_cast<DWORD>(form.bytes.size()));
         }
-        SaverRun run(SaverCommand("/s"));
-        HWND window = StartFullScreen(run);
-        ASSERT_NE(window, nullptr) << form.what;
-        PressKeyTo(window);
+        FullScreenRun run;
+        ASSERT_NE(run.window, nullptr) << form.what;
+        PressKeyTo(run.window);
         if (form.asks) {
             EXPECT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") == 1; }, 30000)) << form.what;
             EXPECT_TRUE(run.Running()) << form.what;
@@ -66,21 +65,20 @@ TEST_F(Password, TheSwitchAsksInEveryFormButNoneEmptyAndZero)
 TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAgain)
 {
     SetPasswordWanted(1);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
     // Two keys at once: the second close comes right after the first is refused.
-    PressKeyTo(window);
-    PressKeyTo(window);
+    PressKeyTo(run.window);
+    PressKeyTo(run.window);
     ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Calls") >= 1; }, 30000));
-    EXPECT_EQ(ReadTestNumber("Owner"), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(window)));
+    EXPECT_EQ(ReadTestNumber("Owner"), static_cast<DWORD>(reinterpret_cast<UINT_PTR>(run.window)));
     SettleDrawing(run);
     SettleDrawing(run);  // the animation goes on after the refusal
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     ASSERT_TRUE(run.Running());
     // Closes are refused without asking for 200 ms after a refusal; then
     // the next one asks again.
-    EXPECT_TRUE(PumpUntil([&] { return PressKeyTo(window), ReadTestNumber("Calls") == 2; }, 30000));
+    EXPECT_TRUE(PumpUntil([&] { return PressKeyTo(run.window), ReadTestNumber("Calls") == 2; }, 30000));
     EXPECT_TRUE(run.Running());
 }
 
@@ -88,17 +86,16 @@ TEST_F(Password, WhileTheComponentAsksNothingElseClosesOrAsksAgain)
 {
     SetPasswordWanted(1);
     SetTestNumber("Pump", 1);
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PressKeyTo(window);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
+    PressKeyTo(run.window);
     ASSERT_TRUE(PumpUntil([] { return ReadTestNumber("Pumping") == 1; }, 30000));
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    PressKeyTo(window);
-    PostMessageA(window, WM_LBUTTONDOWN, 0, 0);
+    PostMessageA(run.window, WM_CLOSE, 0, 0);
+    PressKeyTo(run.window);
+    PostMessageA(run.window, WM_LBUTTONDOWN, 0, 0);
     SetCursorPos(cursorRest.x + 50, cursorRest.y);
-    PostMessageA(window, WM_MOUSEMOVE, 0, 0);
-    EXPECT_EQ(SendMessageA(window, WM_CLOSE, 0, 0), 0) << "a close during the check is refused at once";
+    PostMessageA(run.window, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(SendMessageA(run.window, WM_CLOSE, 0, 0), 0) << "a close during the check is refused at once";
     SetTestNumber("Release", 1);
     SettleDrawing(run);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
@@ -111,12 +108,10 @@ TEST_F(Password, AnAcceptedPasswordClosesAndTheSystemKnewASaverRan)
     SetPasswordWanted(1);
     SetTestNumber("Answer", 1);
     EXPECT_FALSE(SystemSaysSaverRuns());
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
     EXPECT_TRUE(SystemSaysSaverRuns());
-    PressKeyTo(window);
-    EXPECT_EQ(run.WaitExit(30000), 0u);
+    EXPECT_EQ(run.CloseWithAKey(), 0u);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     EXPECT_EQ(lstrcmpiA(ReadTestText("LoadedFrom").c_str(), SystemDirectoryFile("password.cpl").c_str()), 0)
         << ReadTestText("LoadedFrom");
@@ -131,11 +126,9 @@ TEST_F(Password, AFaultInTheComponentEndsTheSaverAtOnceAndTheSystemIsTold)
     SetPasswordWanted(1);
     for (const auto& [crash, exitCode] : {std::pair{1u, 1u}, {2u, 0xC0000005u}}) {
         SetTestNumber("Crash", crash);
-        SaverRun run(SaverCommand("/s"));
-        HWND window = StartFullScreen(run);
-        ASSERT_NE(window, nullptr);
-        PressKeyTo(window);
-        EXPECT_EQ(run.WaitExit(30000), exitCode) << "crash " << crash;
+        FullScreenRun run;
+        ASSERT_NE(run.window, nullptr);
+        EXPECT_EQ(run.CloseWithAKey(), exitCode) << "crash " << crash;
         EXPECT_TRUE(crash != 1 || !SystemSaysSaverRuns()) << "the system is told no saver runs";
     }
 }
@@ -150,11 +143,9 @@ TEST_F(Password, AComponentBesideTheSaverIsNeverLoaded)
     const std::string program = downloads + "\\Gyrelace.scr";
     ASSERT_TRUE(CopyFileA(SaverPath().c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA(BesideTests("test_verifier.dll").c_str(), (downloads + "\\PASSWORD.CPL").c_str(), FALSE));
-    SaverRun run("\"" + program + "\" /s", program, downloads.c_str());
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
-    PressKeyTo(window);
-    EXPECT_EQ(run.WaitExit(30000), 0u) << "without a system component the first key closes";
+    FullScreenRun run("\"" + program + "\" /s", program, downloads.c_str());
+    ASSERT_NE(run.window, nullptr);
+    EXPECT_EQ(run.CloseWithAKey(), 0u) << "without a system component the first key closes";
     EXPECT_EQ(ReadTestText("LoadedFrom"), "");
 }
 

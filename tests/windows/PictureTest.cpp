@@ -42,7 +42,7 @@ TEST_F(Pictures, TheScreenEqualsTheRenderersPictureInEveryMode)
         std::map<std::string, std::uint32_t> values = mode.values;
         values.emplace("ImagesPerSec", 1000);
         values.emplace("EndDelay", 5);
-        std::unique_ptr<SaverRun> run;
+        std::unique_ptr<FullScreenRun> run;
         std::uint32_t seed = 0;
         EXPECT_NE(StartAndSeeFirstFigure(run, StoreSettings(values), seed), nullptr);
     }

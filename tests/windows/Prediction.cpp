@@ -63,12 +63,10 @@ SaverSettings StoreSettings(const std::map<std::string, std::uint32_t>& values)
     return settings;
 }
 
-HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings& settings, std::uint32_t& seed)
+HWND StartAndSeeFirstFigure(std::unique_ptr<FullScreenRun>& run, const SaverSettings& settings, std::uint32_t& seed)
 {
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-    run = std::make_unique<SaverRun>(SaverCommand("/s"));
-    EXPECT_TRUE(run->Started()) << "CreateProcess failed with error " << run->StartError();
-    HWND window = WaitForSaverWindow("Screen Saver");
+    run = std::make_unique<FullScreenRun>();
     std::map<std::uint32_t, ScreenPicture> candidates;
     for (std::uint32_t s = before - 1; s != static_cast<std::uint32_t>(std::time(nullptr)) + 2; ++s) {
         candidates[s] = PredictPicture(settings, s, 1);
@@ -81,7 +79,7 @@ HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings&
         }
         return false;
     };
-    if (window != nullptr && PumpUntil(seen, StartLimitMs())) return window;
+    if (run->window != nullptr && PumpUntil(seen, StartLimitMs())) return run->window;
     // Say how near each candidate came.
     for (const auto& [candidate, picture] : candidates) {
         int differing = 0;
@@ -92,5 +90,5 @@ HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings&
                     picture.width, picture.height, differing);
     }
     ADD_FAILURE() << "the screen never showed the first figure of any nearby seed";
-    return window;
+    return run->window;
 }

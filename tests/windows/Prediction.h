@@ -23,4 +23,4 @@ SaverSettings StoreSettings(const std::map<std::string, std::uint32_t>& values);
 // seeds with the clock second at its start, so the candidates run from one
 // second before the start to one after its window shows. Its window, or null;
 // in `seed` the seed whose figure was seen.
-HWND StartAndSeeFirstFigure(std::unique_ptr<SaverRun>& run, const SaverSettings& settings, std::uint32_t& seed);
+HWND StartAndSeeFirstFigure(std::unique_ptr<FullScreenRun>& run, const SaverSettings& settings, std::uint32_t& seed);

@@ -36,29 +36,20 @@ protected:
         }
         SCOPED_TRACE(line);
         SaverRun run(line, c.program);
-        switch (c.ends) {
-        case Ends::OnAKey: {
-            HWND window = StartFullScreen(run);
+        if (c.ends == Ends::OnAKey) {
+            HWND window = WaitForSaverWindow("Screen Saver");
             ASSERT_NE(window, nullptr);
             PressKeyTo(window);
-            EXPECT_EQ(run.WaitExit(30000), 0u);
-            break;
-        }
-        case Ends::WithItsHost:
+        } else if (c.ends == Ends::WithItsHost) {
             ASSERT_NE(WaitForSaverWindow("Preview", host.Handle()), nullptr);
             host.Destroy();
-            EXPECT_EQ(run.WaitExit(30000), 0u);
-            break;
-        case Ends::DialogOwned:
-        case Ends::DialogUnowned: {
+        } else {
             HWND dialog = nullptr;
             ASSERT_TRUE(PumpUntil([&] { return (dialog = FindWindowA(nullptr, SETUP_CAPTION)) != nullptr; }, 30000));
             EXPECT_EQ(GetWindow(dialog, GW_OWNER), c.ends == Ends::DialogOwned ? host.Handle() : nullptr);
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            EXPECT_EQ(run.WaitExit(30000), 0u);
-            break;
         }
-        }
+        EXPECT_EQ(run.WaitExit(30000), 0u);
     }
 };
 

@@ -3,7 +3,6 @@
 // it refuses; the preview filling its host, handing help to it, ignoring
 // input and closing without a password (it ends with its host among the
 // switches); and the saver's own resources.
-#include <memory>
 #include <string>
 
 #include "tests/windows/Harness.h"
@@ -15,25 +14,24 @@ class Window : public SaverTest {};
 
 TEST_F(Window, FullScreenIsOneTopmostWindowOverTheWholeDesktopThatRefusesTitlesAndSwitching)
 {
-    SaverRun run(SaverCommand("/s"));
-    HWND window = StartFullScreen(run);
-    ASSERT_NE(window, nullptr);
+    FullScreenRun run;
+    ASSERT_NE(run.window, nullptr);
     RECT frame;
-    GetWindowRect(window, &frame);
+    GetWindowRect(run.window, &frame);
     EXPECT_EQ(frame.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
     EXPECT_EQ(frame.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
     EXPECT_EQ(frame.right - frame.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_EQ(frame.bottom - frame.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    EXPECT_NE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(GetWindowLongA(run.window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-    EXPECT_FALSE(SetWindowTextA(window, "Something else"));
+    EXPECT_FALSE(SetWindowTextA(run.window, "Something else"));
     char title[64] = {};
-    GetWindowTextA(window, title, sizeof title);
+    GetWindowTextA(run.window, title, sizeof title);
     EXPECT_STREQ(title, "Screen Saver");
     for (WPARAM command : {SC_SCREENSAVE, SC_NEXTWINDOW, SC_PREVWINDOW}) {
-        EXPECT_EQ(SendMessageA(window, WM_SYSCOMMAND, command, 0), 0) << command;
+        EXPECT_EQ(SendMessageA(run.window, WM_SYSCOMMAND, command, 0), 0) << command;
     }
-    EXPECT_EQ(SendMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
+    EXPECT_EQ(SendMessageA(run.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(run.window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
 
     // A second start brings the first forward and makes no window; a
     // preview does not count as a running saver.
@@ -42,11 +40,11 @@ TEST_F(Window, FullScreenIsOneTopmostWindowOverTheWholeDesktopThatRefusesTitlesA
     SaverRun second(SaverCommand("/s"));
     EXPECT_EQ(second.WaitExit(StartLimitMs()), 0u);
     EXPECT_EQ(CountSaverWindows("Screen Saver"), 1);
-    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == window; }, 5000));
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == run.window; }, 5000));
     EXPECT_TRUE(run.Running());
 
     // A system command that is not blocked goes on to the system: close.
-    PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    PostMessageA(run.window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(run.WaitExit(30000), 0u);
 }
 
@@ -89,11 +87,9 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpIgnoresInputAndClosesWithoutAPasswo
     for (UINT input : {WM_KEYDOWN, WM_SYSKEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_MOUSEMOVE}) {
         PostMessageA(child, input, 0, 0);
     }
-    SaverRun fullScreen(SaverCommand("/s"));
-    HWND window = StartFullScreen(fullScreen);
-    ASSERT_NE(window, nullptr);
-    PressKeyTo(window);
-    EXPECT_EQ(fullScreen.WaitExit(30000), 0u);
+    FullScreenRun fullScreen;
+    ASSERT_NE(fullScreen.window, nullptr);
+    EXPECT_EQ(fullScreen.CloseWithAKey(), 0u);
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
     EXPECT_TRUE(run.Running());
 
