@@ -28,7 +28,6 @@ void MoveBy(HWND window, int dx, int dy)
 }
 
 const InputCase inputCases[] = {
-    {"key down", [](HWND w) { PressKeyTo(w); }, true},
     {"system key down", [](HWND w) { Post(w, WM_SYSKEYDOWN, VK_MENU); }, true},
     {"left button", [](HWND w) { Post(w, WM_LBUTTONDOWN); }, true},
     {"right button", [](HWND w) { Post(w, WM_RBUTTONDOWN); }, true},

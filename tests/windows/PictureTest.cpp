@@ -36,7 +36,6 @@ TEST_F(Pictures, TheScreenEqualsTheRenderersPictureInEveryMode)
 {
     for (const Mode& mode : modes) {
         SCOPED_TRACE(mode.name);
-        CloseLeftoverSavers();
         ResetSaverRegistry();
         // 1000 points a second finish a figure in 0.36 s; it then stays 5 s.
         std::map<std::string, std::uint32_t> values = mode.values;

@@ -60,7 +60,6 @@ TEST_F(Switches, EachTailWithAWindowRunsItsModeAndEndsWithItsCode)
     ASSERT_TRUE(CopyFileA(SaverPath().c_str(), quoted.c_str(), FALSE));
     // The scan itself is checked case by case natively; these are its ends.
     const SwitchCase cases[] = {
-        {SaverCommand("/s"), Ends::OnAKey},
         {"\"" + quoted + "\" -S", Ends::OnAKey, quoted},
         {SaverCommand("/l   #"), Ends::WithItsHost},
         {SaverCommand("/c:1234"), Ends::DialogOwned},
