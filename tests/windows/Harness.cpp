@@ -117,15 +117,6 @@ HWND WaitForSaverWindow(const char* title, HWND parent)
     return found;
 }
 
-int CountSaverWindows(const char* title)
-{
-    int count = 0;
-    for (HWND w = FindWindowA(saverClassName, title); w != nullptr; w = FindWindowExA(nullptr, w, saverClassName, title)) {
-        ++count;
-    }
-    return count;
-}
-
 void WriteValue(const char* keyPath, const char* name, DWORD type, const void* data, DWORD size)
 {
     RegSetKeyValueA(HKEY_CURRENT_USER, keyPath, name, type, data, size);

@@ -66,7 +66,6 @@ std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::stri
 // The saver's top-level window with this title, or a child of parent,
 // once it is shown.
 HWND WaitForSaverWindow(const char* title, HWND parent = nullptr);
-int CountSaverWindows(const char* title);
 
 // The settings key, the desktop's password switch and the stand-in
 // component's key, all cleared before each test.

@@ -73,7 +73,6 @@ TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAga
     SettleDrawing(run);
     SettleDrawing(run);  // the animation goes on after the refusal
     EXPECT_EQ(ReadTestNumber("Calls"), 1u);
-    ASSERT_TRUE(run.Running());
     // Closes are refused without asking for 200 ms after a refusal; then
     // the next one asks again.
     EXPECT_TRUE(PumpUntil([&] { return PressKeyTo(run.window), ReadTestNumber("Calls") == 2; }, 30000));
