@@ -1,7 +1,5 @@
-// What the saver draws and when: in single-pixel mode the screen equals the
-// renderer's picture for the second that seeded it, the finished figure
-// stays for its completion delay whatever timer message comes or password
-// is refused meanwhile, and the next figure follows it.
+// When the saver draws: the finished figure stays for its completion delay
+// whatever timer comes or password is refused meanwhile, then the next follows.
 #include <memory>
 
 #include "tests/windows/Harness.h"

@@ -1,7 +1,6 @@
-// What the Wine tests share: starting the saver and waiting for it while
-// this thread keeps answering its own windows, finding the saver's windows,
-// the registry the saver reads, the stand-in password component, and the
-// screen captured as COLORREF pixels.
+// What the Wine tests share: starting and waiting for the saver while this
+// thread keeps answering its own windows, the registry the saver reads, the
+// stand-in password component, and the screen captured as COLORREF pixels.
 #pragma once
 
 #include <windows.h>

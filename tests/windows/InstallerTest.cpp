@@ -1,9 +1,8 @@
-// The installer under Wine, silently, as an administrator's script would
-// run it: where it puts the saver, what it registers, when it selects it,
-// that it never replaces a running saver, and what its uninstaller removes
-// and leaves. The setup and its uninstaller are 32-bit programs (one
-// installer serves both kinds of Windows), slow to start where 32-bit
-// programs are emulated, so the steps share the runs they can: five.
+// The installer run silently, as an administrator's script would: where it
+// puts the saver, what it registers, when it selects it, that it never
+// replaces a running saver, and what its uninstaller removes and leaves. The
+// setup and its uninstaller are 32-bit programs, slow to start where those are
+// emulated, so it is one test whose steps share the runs they can: five.
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -78,8 +77,6 @@ protected:
     }
 };
 
-// One test, because every run of the setup or its uninstaller costs a start
-// of a 32-bit program.
 TEST_F(Installer, InstallsQuietlySelectsOnlyWhenAskedNeverReplacesARunningSaverAndUninstallsWithoutATrace)
 {
     ASSERT_EQ(RunSetup("/S"), 0u);

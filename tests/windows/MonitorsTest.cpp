@@ -1,10 +1,9 @@
-// Two monitors (800x600 primary, 640x480 to its right, run on a nested
-// X server with two screens): the full-screen window covers both, each
-// draws its own figures exactly as the renderer's --monitors picture, a
-// window on the second monitor is hidden, a display change starts new
-// figures everywhere, and mouse travel on the second monitor closes. (The
-// strip below the second monitor is shown by none: it has no pixels to
-// capture, and the renderer's picture keeps it black.)
+// Two monitors (800x600 primary, 640x480 to its right, on a nested X server):
+// the capture of the whole desktop equals the renderer's --monitors picture,
+// so the window covers both, each with its own figures, over a window on the
+// second; so it does after a display change, which starts new figures; and
+// travel on the second monitor closes. The strip below the second monitor has
+// no pixels to capture, and the renderer's picture keeps it black.
 #include <memory>
 
 #include "tests/windows/Harness.h"

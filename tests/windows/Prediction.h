@@ -18,9 +18,8 @@ ScreenPicture PredictPicture(const SaverSettings& settings, std::uint32_t seed, 
 // Writes these stored values (beyond the defaults) and returns the settings they load as.
 SaverSettings StoreSettings(const std::map<std::string, std::uint32_t>& values);
 
-// Starts the saver full screen (into `run`) and waits, with a generous limit,
-// until the screen shows the first figure of a seed it may have taken: it
-// seeds with the clock second at its start, so the candidates run from one
-// second before the start to one after its window shows. Its window, or null;
-// in `seed` the seed whose figure was seen.
+// Starts the saver full screen (into `run`) and waits until the screen shows
+// the first figure of a seed it may have taken: it seeds with the clock second
+// at its start, so the candidates run from one second before the start to one
+// after its window shows. Its window, or null; in `seed` the seed seen.
 HWND StartAndSeeFirstFigure(std::unique_ptr<FullScreenRun>& run, const SaverSettings& settings, std::uint32_t& seed);

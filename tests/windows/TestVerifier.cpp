@@ -1,10 +1,9 @@
-// A stand-in for the system's password component (PASSWORD.CPL), whose
-// answers the Wine tests script through HKCU\Software\GyrelaceTest:
-// "Answer" is what VerifyScreenSavePwd returns, "Crash" makes it fault (2:
-// on a thread of its own), and
-// "Pump" makes it keep the saver's messages flowing, as a real password
-// dialog does, until the test sets "Release". It records where it was
-// loaded from, each call, the owner window and the deepest nesting of calls.
+// A stand-in for the system's password component (PASSWORD.CPL), scripted
+// through HKCU\Software\GyrelaceTest: "Answer" is what VerifyScreenSavePwd
+// returns, "Crash" makes it fault (2: on a thread of its own), "Pump" keeps the
+// saver's messages flowing, as a real password dialog does, until "Release".
+// It records where it was loaded from, each call, the owner window and the
+// deepest nesting of calls.
 #include <windows.h>
 
 namespace {

@@ -4,10 +4,8 @@
 # that is set (or a private Xvfb when none is).
 #   wine-test.sh --init                 create the prefix once and wait for it
 #   wine-test.sh PROGRAM [ARGUMENT...]  run a test program
-#   wine-test.sh --two-monitors PROGRAM [ARGUMENT...]
-#                                       run it on a desktop of two monitors: an
-#                                       X server of two screens (800x600, and
-#                                       640x480 to its right) nested in this one
+#   wine-test.sh --two-monitors PROGRAM [ARGUMENT...]   the same on a desktop of
+#       two monitors: a nested X server of two screens (800x600, 640x480 to its right)
 # The environment gives WINEPREFIX, GYRELACE_SCR_UNIX (the saver's path) and,
 # for the installer's tests, GYRELACE_SETUP_UNIX.
 set -eu
