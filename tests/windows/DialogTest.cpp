@@ -1,9 +1,7 @@
-// The configuration dialog, driven from outside as a user would (its
-// template is pinned with the other resources; what each entry and button
-// comes to is the panels' policy, pinned natively): one table of sessions
-// (entries typed, with the warnings and fields they bring, buttons clicked,
-// OK or Cancel, and what the registry then holds); and one table of stored
-// values, hand-edited or not, with what the dialog shows for them.
+// The configuration dialog driven from outside as a user would (what each
+// entry and button comes to is pinned natively): sessions of typing and
+// clicking with what the registry then holds, and stored values, hand-edited
+// or not, with what the dialog shows for them.
 #include <functional>
 #include <memory>
 #include <string>
@@ -72,9 +70,8 @@ protected:
     }
 
     // Sets a field's text as typing would change it and presses OK on the
-    // warning if one comes up; what it said. A warning box
-    // blocks the dialog's handling of the change, so the text is set from
-    // another thread.
+    // warning if one comes up; what it said. A warning box blocks the
+    // dialog's handling of the change, so the text is set from another thread.
     Warning Type(int id, const char* text)
     {
         struct Request { HWND dialog; int id; const char* text; } request{dialog_, id, text};
@@ -85,8 +82,7 @@ protected:
         HANDLE thread = CreateThread(nullptr, 0, setText, &request, 0, nullptr);
         HWND box = nullptr;
         const auto done = [&] { return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0; };
-        PumpUntil([&] { return ((box = FindWarning()) != nullptr && IsWindowVisible(box)) || done(); },
-                  30000);
+        PumpUntil([&] { return ((box = FindWarning()) != nullptr && IsWindowVisible(box)) || done(); }, 30000);
         Warning warning;
         if (box != nullptr) {
             char said[128] = {};
@@ -99,8 +95,6 @@ protected:
         return warning;
     }
 
-    void Click(int id) { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-
     // Presses OK or Cancel; the mode's exit code.
     DWORD Press(int button)
     {
@@ -112,9 +106,8 @@ protected:
     HWND dialog_ = nullptr;
 };
 
-// One step of a session: type text into a field (and expect a warning with
-// its text, or none, and the field's text afterwards), or click a button
-// (text null).
+// One step of a session: type text into a field (and expect a warning's text,
+// or none, and the field's text afterwards), or click a button (text null).
 struct Step {
     int id;
     const char* text;
@@ -152,7 +145,7 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
         const HWND focused = Focus();
         for (const Step& step : session.steps) {
             if (step.text == nullptr) {
-                Click(step.id);
+                SendMessageA(Item(step.id), BM_CLICK, 0, 0);
                 continue;
             }
             const Warning expected = step.warningText ? Warning{step.warningText, false, step.fieldAfter} : Warning{};
@@ -170,9 +163,8 @@ TEST_F(Dialog, SessionsOfEntriesAndButtons)
     }
 }
 
-// What stored values become, shown by the dialog: fields, the colour and
-// the checked boxes (ids in order, the colour button among them). The
-// mending itself is checked natively; these are the registry's own forms.
+// Stored values in the registry's own forms (their mending is checked
+// natively) as the dialog shows them: fields and checked boxes, in id order.
 struct StoredCase {
     const char* what;
     std::function<void()> store;

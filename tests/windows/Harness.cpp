@@ -30,9 +30,8 @@ std::string BesideTests(const char* fileName)
 {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path);
-    directory.resize(directory.find_last_of('\\') + 1);
-    return directory + fileName;
+    const std::string program(path);
+    return program.substr(0, program.find_last_of('\\') + 1) + fileName;
 }
 
 std::string SaverCommand(const std::string& arguments) { return "\"" + SaverPath() + "\" " + arguments; }

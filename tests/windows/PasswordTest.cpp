@@ -1,8 +1,6 @@
-// Closing with a password: the desktop's switch in every form it may be
-// stored in, the system's component (a stand-in in the system directory)
-// deciding, a refusal that keeps the saver animating, a component that
-// keeps messages flowing while it asks, a fault inside it, and a component
-// planted beside the saver that is never loaded.
+// Closing with a password: the desktop's switch in its stored forms, the
+// system's component (a stand-in in the system directory) deciding, refusing,
+// pumping messages or faulting, and one planted beside the saver never loaded.
 #include <string>
 #include <vector>
 
@@ -16,6 +14,7 @@ protected:
     {
         SaverTest::SetUp();
         InstallPasswordComponent(true);
+        SetPasswordWanted(1);
         DrawBusily();
     }
 };
@@ -62,7 +61,6 @@ TEST_F(Password, TheSwitchAsksInEveryFormButNoneEmptyAndZero)
 
 TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAgain)
 {
-    SetPasswordWanted(1);
     FullScreenRun run;
     ASSERT_NE(run.window, nullptr);
     // Two keys at once: the second close comes right after the first is refused.
@@ -81,7 +79,6 @@ TEST_F(Password, ARefusalKeepsTheSaverAnimatingAndACloseWithin200msIsNotAskedAga
 
 TEST_F(Password, WhileTheComponentAsksNothingElseClosesOrAsksAgain)
 {
-    SetPasswordWanted(1);
     SetTestNumber("Pump", 1);
     FullScreenRun run;
     ASSERT_NE(run.window, nullptr);
@@ -102,7 +99,6 @@ TEST_F(Password, WhileTheComponentAsksNothingElseClosesOrAsksAgain)
 
 TEST_F(Password, AnAcceptedPasswordClosesAndTheSystemKnewASaverRan)
 {
-    SetPasswordWanted(1);
     SetTestNumber("Answer", 1);
     EXPECT_FALSE(SystemSaysSaverRuns());
     FullScreenRun run;
@@ -120,7 +116,6 @@ TEST_F(Password, AnAcceptedPasswordClosesAndTheSystemKnewASaverRan)
 // (nonzero). A fault on a thread it did not start is the system's to end.
 TEST_F(Password, AFaultInTheComponentEndsTheSaverAtOnceAndTheSystemIsTold)
 {
-    SetPasswordWanted(1);
     for (const auto& [crash, exitCode] : {std::pair{1u, 1u}, {2u, 0xC0000005u}}) {
         SetTestNumber("Crash", crash);
         FullScreenRun run;
@@ -132,7 +127,6 @@ TEST_F(Password, AFaultInTheComponentEndsTheSaverAtOnceAndTheSystemIsTold)
 
 TEST_F(Password, AComponentBesideTheSaverIsNeverLoaded)
 {
-    SetPasswordWanted(1);
     InstallPasswordComponent(false);
     const std::string downloads = "C:\\users\\Public\\Downloads\\gyrelace";
     CreateDirectoryA("C:\\users\\Public\\Downloads", nullptr);

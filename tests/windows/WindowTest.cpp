@@ -1,9 +1,8 @@
-// The saver's two windows as other programs see them: the full-screen
-// window over the whole desktop, the single-instance rule and the requests
-// it refuses; the preview filling its host, handing help to it, ignoring
-// input and closing without a password (it ends with its host among the
-// switches); and the saver's own resources.
+// The saver's two windows as other programs see them (the full-screen one,
+// one instance only; the preview in its host, which also ends it among the
+// switches), and the saver's own resources.
 #include <string>
+#include <tuple>
 
 #include "tests/windows/Harness.h"
 #include "tests/windows/HostWindow.h"
@@ -56,14 +55,10 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpIgnoresInputAndClosesWithoutAPasswo
     SaverRun run(SaverCommand("/p " + std::to_string(reinterpret_cast<UINT_PTR>(host.Handle()))));
     HWND child = WaitForSaverWindow("Preview", host.Handle());
     ASSERT_NE(child, nullptr);
-    RECT client;
-    GetClientRect(child, &client);
-    POINT origin = {0, 0};
-    MapWindowPoints(child, host.Handle(), &origin, 1);
-    EXPECT_EQ(client.right, 320);
-    EXPECT_EQ(client.bottom, 240);
-    EXPECT_EQ(origin.x, 0);
-    EXPECT_EQ(origin.y, 0);
+    RECT area;  // its client area in the host's
+    GetClientRect(child, &area);
+    MapWindowPoints(child, host.Handle(), reinterpret_cast<POINT*>(&area), 2);
+    EXPECT_EQ(std::tuple(area.left, area.top, area.right, area.bottom), std::tuple(0, 0, 320, 240));
     EXPECT_EQ(GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
     // Help and the context menu reach the host with its own handle.
@@ -96,12 +91,10 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpIgnoresInputAndClosesWithoutAPasswo
     EXPECT_EQ(ReadTestNumber("Calls"), 1u) << "the preview asks for no password";
 }
 
-// The saver's own resources, each pinned by a digest of its bytes: the
-// display name (string block 1), the class icon (group 100 and its one
-// 32 x 32, 16-colour image), the settings dialog with every control's
-// class, id, caption, style and place, the version, and the manifest that
-// asks for per-monitor DPI awareness. Any change to res/ changes a digest:
-// look at the result, then take the new digest.
+// The saver's own resources, each pinned by a digest of its bytes: the display
+// name, the class icon (its group and its one 32 x 32, 16-colour image), the
+// settings dialog, the version and the manifest (per-monitor DPI awareness).
+// Any change to res/ changes a digest: look at the result, then take the new one.
 TEST(Resources, EachIsPinnedByADigest)
 {
     const struct {
