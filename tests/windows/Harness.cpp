@@ -99,9 +99,9 @@ SaverRun::~SaverRun()
 
 DWORD SaverRun::WaitExit(DWORD timeoutMs)
 {
-    if (process_ == nullptr) return stillRunning;
+    if (process_ == nullptr) return STILL_ACTIVE;
     PumpUntil([this] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMs);
-    DWORD code = stillRunning;
+    DWORD code = STILL_ACTIVE;
     GetExitCodeProcess(process_, &code);
     return code;
 }

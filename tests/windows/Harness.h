@@ -12,7 +12,6 @@
 #include <vector>
 
 inline constexpr const char* screensaverRunningQuery = "--screensaver-running";
-inline constexpr DWORD stillRunning = STILL_ACTIVE;
 
 // Gyrelace.scr as a Windows path, from GYRELACE_SCR; a file beside the tests.
 std::string SaverPath();
@@ -39,7 +38,7 @@ public:
     // Why CreateProcess failed: Wine returns only once the new process has
     // loaded, and fails when it died on the way.
     DWORD StartError() const { return startError_; }
-    // The exit code, or stillRunning when it has not ended within the time.
+    // The exit code, or STILL_ACTIVE when it has not ended within the time.
     DWORD WaitExit(DWORD timeoutMs);
     bool Running();
 
@@ -66,8 +65,7 @@ std::vector<std::unique_ptr<SaverRun>> StartTogether(const std::vector<std::stri
 // once it is shown.
 HWND WaitForSaverWindow(const char* title, HWND parent = nullptr);
 
-// The settings key, the desktop's password switch and the stand-in
-// component's key, all cleared before each test.
+// Clears the settings key, the desktop's password switch and the stand-in's key.
 void ResetSaverRegistry();
 void SetSetting(const char* name, DWORD value);
 void WriteValue(const char* key, const char* name, DWORD type, const void* data, DWORD size);

@@ -1,14 +1,14 @@
 // The preview host window of the Wine tests.
 #include "tests/windows/HostWindow.h"
 
-ForwardedRequest HostWindow::lastRequest;
+MSG HostWindow::lastRequest;
 
 namespace {
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_HELP || message == WM_CONTEXTMENU) {
-        HostWindow::lastRequest = {message, wParam, lParam};
+        HostWindow::lastRequest = {window, message, wParam, lParam, 0, {}};
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

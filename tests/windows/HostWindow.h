@@ -5,12 +5,6 @@
 
 #include <windows.h>
 
-struct ForwardedRequest {
-    UINT message = 0;
-    WPARAM wParam = 0;
-    LPARAM lParam = 0;
-};
-
 class HostWindow {
 public:
     HostWindow(int clientWidth, int clientHeight);
@@ -20,7 +14,7 @@ public:
 
     HWND Handle() const { return window_; }
     void Destroy();
-    static ForwardedRequest lastRequest;
+    static MSG lastRequest;
 
 private:
     HWND window_ = nullptr;

@@ -41,7 +41,6 @@ TEST_F(Password, TheSwitchAsksInEveryFormButNoneEmptyAndZero)
     };
     for (const SwitchForm& form : forms) {
         ResetSaverRegistry();
-        DrawBusily();
         if (form.type != REG_NONE) {
             WriteValue("Control Panel\\Desktop", "ScreenSaveUsePassword", form.type, form.bytes.data(),
                        static_cast<DWORD>(form.bytes.size()));
