@@ -1,19 +1,8 @@
-// The page from disk in Debian's headless Chromium, driven by puppeteer-core:
-//   pictures  a table of modes, at device scale 1 and 2: once the first
-//             figure is drawn the canvas equals gyrelace-render's picture
-//             exactly; a new size starts the next figure at that size;
-//   page      a hidden page draws nothing and goes on where it was; the
-//             address goes through the panel and back; a bad address still
-//             draws and says what it ignored or changed; ui=0 hides the
-//             controls; Apply and a typed address start afresh; an
-//             address over kept settings draws what the
-//             web page's documentation says, a long or broken one too; without WebAssembly
-//             the page says so;
-//   hosts     the packages for Lively and Wallpaper Engine: their files name the
-//             table's settings; the page takes the hosts' hooks and pauses.
+// The page from disk in Debian's headless Chromium, driven by puppeteer-core,
+// against gyrelace-render's pictures; each part below says what it checks.
 // Every wait is for a condition, with a limit of 30 s.
 // usage: node page-test.mjs pictures|page|hosts GYRELACE_HTML GYRELACE_RENDER [SCREENSHOT_DIR]
-// (the packages are beside GYRELACE_RENDER, in the native build)
+// (the hosts' packages are beside GYRELACE_RENDER, in the native build)
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -26,10 +15,9 @@ const limit = { timeout: 30000, polling: 100 };
 const fail = (message) => { throw new Error(message); };
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Debian's Chromium, with nothing that would reach for the network. Its
-// headless shell shows a page of exactly the window's size at a device
-// scale of its own (an emulated scale leaves the canvas's device-pixel
-// size at the CSS size).
+// Debian's Chromium, with nothing that would reach for the network; for a
+// device scale of its own, its headless shell at exactly the window's size
+// (an emulated scale leaves the canvas's device-pixel size at the CSS size).
 const profiles = mkdtempSync(join(tmpdir(), 'gyrelace-chromium-'));
 process.on('exit', () => rmSync(profiles, { recursive: true, force: true, maxRetries: 10 }));
 async function launch(extra = [], scale = 1) {
@@ -68,12 +56,14 @@ async function expectPicture(tab, address, width, height, figures = 1) {
   }, limit, `data:image/png;base64,${png.toString('base64')}`).catch(() => false);
   equal || fail(`${address} at ${width}x${height}: the canvas is not gyrelace-render's picture`);
 }
-const noticeOf = (tab) => tab.$eval('#notice', (notice) => notice.textContent);
 // The S key opens the panel; its number field is the object size.
 const size = 'input[type=number]';
 const openPanel = async (tab) => { await tab.keyboard.press('s'); await tab.waitForSelector(size, { visible: true }); };
 const typeSize = async (tab, text) => { await tab.$eval(size, (input) => input.select()); await tab.keyboard.type(text); };
 
+// A table of modes, at device scale 1 and 2: once the first figure is drawn
+// the canvas equals gyrelace-render's picture; a new size starts the next
+// figure at that size.
 async function pictures() {
   const browser = await launch();
   const modes = [
@@ -202,26 +192,24 @@ async function page() {
   }
   await visit.close();
   console.log('ok kept-settings');
-  if (shots) await screenshots(browser);
+  if (shots) {  // the pictures in docs/web.md of the page and of its panel
+    const docs = `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`;
+    const pictured = await open(browser, docs, 960, 540);
+    await expectPicture(pictured, docs, 960, 540);
+    await pictured.mouse.move(600, 300);
+    await pictured.screenshot({ path: join(shots, 'web-page.png') });
+    await openPanel(pictured);
+    await pictured.screenshot({ path: join(shots, 'web-panel.png') });
+  }
   await browser.close();
 
   // JavaScript without a JIT (as a browser's strictest security setting runs it) has no WebAssembly.
   const bare = await launch(['--js-flags=--jitless']);
   const without = await open(bare, quick);
-  const line = await noticeOf(without);
+  const line = await without.$eval('#notice', (notice) => notice.textContent);
   line === 'Gyrelace needs WebAssembly, which this browser does not offer.' || fail(`without WebAssembly: '${line}'`);
   await bare.close();
   console.log('ok no-webassembly');
-}
-
-// The pictures in docs/web.md of the page and of its panel.
-async function screenshots(browser) {
-  const tab = await open(browser, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
-  await expectPicture(tab, `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`, 960, 540);
-  await tab.mouse.move(600, 300);
-  await tab.screenshot({ path: join(shots, 'web-page.png') });
-  await openPanel(tab);
-  await tab.screenshot({ path: join(shots, 'web-panel.png') });
 }
 
 // Each setting as the module describes it: [name, text, Lively's control, Wallpaper
