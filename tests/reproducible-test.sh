@@ -2,7 +2,6 @@
 # The same sources give the same bytes: builds both Gyrelace.scr files and
 # the page again, in other folders and later than tools/test.sh first built
 # them, and compares them with those, byte for byte.
-#   tests/reproducible-test.sh     (after tools/test.sh's builds)
 set -eu
 cd "$(dirname "$0")/.."
 # Emscripten's optimizer needs Debian's JS packages (acorn).
