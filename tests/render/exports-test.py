@@ -6,14 +6,14 @@ import os, re, signal, stat, subprocess, sys, tempfile, time
 from lxml import etree
 from PIL import Image, ImageChops, ImageFilter
 
-render = sys.argv[1]
-work = tempfile.mkdtemp()
+render = os.path.abspath(sys.argv[1])
+os.chdir(tempfile.mkdtemp())  # every file below is in this folder
 
 # "ARGS >FILE" sends standard output to FILE.
 def run(args, status=0):
     args, _, to = args.partition(" >")
-    out = open(os.path.join(work, to), "wb") if to else subprocess.PIPE
-    done = subprocess.run([render] + args.split(), stdout=out, stderr=subprocess.PIPE, text=True, cwd=work)
+    out = open(to, "wb") if to else subprocess.PIPE
+    done = subprocess.run([render] + args.split(), stdout=out, stderr=subprocess.PIPE, text=True)
     assert done.returncode == status, f"{args}: status {done.returncode}, {done.stderr}"
     return done.stderr
 
@@ -79,7 +79,6 @@ svg_rows = [
 ]
 for args in svg_rows:
     run(f"{args} --svg a.svg --ops a.ops --out a.png")
-    os.chdir(work)
     assert drawn_by_svg("a.svg") == drawn_by_ops("a.ops"), f"{args}: the SVG does not hold the drawing of --ops"
     subprocess.run(["rsvg-convert", "a.svg", "-o", "svg.png"], check=True)
     # Vector and GDI rules differ by design: a lit pixel of the PNG counts as
@@ -100,8 +99,8 @@ webp_rows = [
 ]
 for args, fps, frames, durations in webp_rows:
     run(f"{args} --animate a.webp --fps {fps}")
-    animation = Image.open(os.path.join(work, "a.webp"))
-    shown, counted, figure = [], {}, 0
+    animation = Image.open("a.webp")
+    counted, figure = {}, 0
     for i in range(animation.n_frames):
         animation.seek(i)
         animation.load()
@@ -109,7 +108,7 @@ for args, fps, frames, durations in webp_rows:
         if animation.info["duration"] >= 1000:
             figure += 1
             run(args.replace(" --figures 2", "") + f" --figures {figure} --out a.png")
-            assert not ImageChops.difference(animation.convert("RGB"), Image.open(os.path.join(work, "a.png")).convert("RGB")).getbbox(), \
+            assert not ImageChops.difference(animation.convert("RGB"), Image.open("a.png").convert("RGB")).getbbox(), \
                 f"{args}: figure {figure}'s last frame is not --out's picture"
     assert (animation.n_frames, counted) == (frames, durations), f"{args}: {animation.n_frames} frames, durations {counted}"
     print("ok animate", args)
@@ -117,12 +116,11 @@ for args, fps, frames, durations in webp_rows:
 # Bad exports: one line naming the problem, status 2 (1 when writing
 # fails), nothing left behind, the files there before untouched. full.* are
 # copies of /dev/full.
-at = lambda name: os.path.join(work, name)
-files = lambda: sorted((n, os.lstat(at(n)).st_size, os.lstat(at(n)).st_mtime_ns) for n in os.listdir(work))
-os.mkdir(at("taken.svg"))
-os.symlink("a.svg", at("link.svg"))
+files = lambda: sorted((n, os.lstat(n).st_size, os.lstat(n).st_mtime_ns) for n in os.listdir())
+os.mkdir("taken.svg")
+os.symlink("a.svg", "link.svg")
 for name in ("full.png", "full.webp"):
-    os.mknod(at(name), 0o600 | stat.S_IFCHR, os.makedev(1, 7))
+    os.mknod(name, 0o600 | stat.S_IFCHR, os.makedev(1, 7))
 for args, says, status in [("--size 0x0 --trace a.ops --ops new.ops", ": --size: '0x0' is not WxH with each side 1..65535\n", 2),
                            ("--svg a.png", "does not end in .svg", 2), ("--animate a.gif", "does not end in .webp", 2),
                            ("--animate a.webp --fps 0", "frame rate", 2), ("--animate a.webp --fps 101", "frame rate", 2),
@@ -144,34 +142,33 @@ print("ok refusals")
 # A FIFO and standard output (by a link to it), as the devices full.* above,
 # are written straight through and stay what they were; a link to a file is
 # followed and the file written whole, the link kept; no part file is left.
-os.mkfifo(at("fifo.ops"))
-os.mkdir(at("sub"))
-open(at("sub/real.svg"), "w").write("old")
-os.symlink("sub/real.svg", at("real.svg"))
-os.symlink("/proc/self/fd/1", at("stdout.csv"))
+os.mkfifo("fifo.ops")
+os.mkdir("sub")
+open("sub/real.svg", "w").write("old")
+os.symlink("sub/real.svg", "real.svg")
+os.symlink("/proc/self/fd/1", "stdout.csv")
 run("--seed 3 --ops a.ops --svg a.svg --trace a.csv")
-before = sorted(os.listdir(work))
-reader = subprocess.Popen(["cat", "fifo.ops"], stdout=subprocess.PIPE, cwd=work)
-traced = subprocess.run([render] + "--seed 3 --ops fifo.ops --svg real.svg --trace stdout.csv".split(),
-                        capture_output=True, check=True, cwd=work).stdout
-assert reader.communicate(timeout=30)[0] == open(at("a.ops"), "rb").read() and traced == open(at("a.csv"), "rb").read()
-assert open(at("sub/real.svg")).read() == open(at("a.svg")).read() and os.readlink(at("real.svg")) == "sub/real.svg"
-assert stat.S_ISFIFO(os.stat(at("fifo.ops")).st_mode)
-assert sorted(os.listdir(work)) == before and os.listdir(at("sub")) == ["real.svg"], os.listdir(work)
+before = sorted(os.listdir())
+reader = subprocess.Popen(["cat", "fifo.ops"], stdout=subprocess.PIPE)
+traced = subprocess.run([render] + "--seed 3 --ops fifo.ops --svg real.svg --trace stdout.csv".split(), capture_output=True, check=True).stdout
+assert reader.communicate(timeout=30)[0] == open("a.ops", "rb").read() and traced == open("a.csv", "rb").read()
+assert open("sub/real.svg").read() == open("a.svg").read() and os.readlink("real.svg") == "sub/real.svg"
+assert stat.S_ISFIFO(os.stat("fifo.ops").st_mode)
+assert sorted(os.listdir()) == before and os.listdir("sub") == ["real.svg"], os.listdir()
 print("ok devices and links")
 
 # A signal at work removes the part files, keeps the file that was there
 # and ends the run by that signal; a part name a crashed run left (with the
 # same process number) is no obstacle.
-open(at("k.png"), "w").write("kept")
-before = sorted(os.listdir(work))
+open("k.png", "w").write("kept")
+before = sorted(os.listdir())
 for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
     long = "--seed 1 --size 3840x2160 --figures 1000 --fps 100 --animate k.webp --svg k.svg --out k.png --trace k.csv"
-    job = subprocess.Popen([render] + long.split(), cwd=work, preexec_fn=lambda: signal.signal(sig, signal.SIG_DFL))
-    while job.poll() is None and len(os.listdir(work)) < len(before) + 4:
+    job = subprocess.Popen([render] + long.split(), preexec_fn=lambda: signal.signal(sig, signal.SIG_DFL))
+    while job.poll() is None and len(os.listdir()) < len(before) + 4:
         time.sleep(0.01)  # until its four part files are made
     job.send_signal(sig)
     assert job.wait() == -sig, f"{sig!r}: status {job.returncode}"
-    assert sorted(os.listdir(work)) == before and open(at("k.png")).read() == "kept", f"{sig!r}: {os.listdir(work)}"
-subprocess.run(["sh", "-c", f'touch k.csv.part-$$ && exec "{render}" --seed 1 --trace k.csv'], check=True, cwd=work)
+    assert sorted(os.listdir()) == before and open("k.png").read() == "kept", f"{sig!r}: {os.listdir()}"
+subprocess.run(["sh", "-c", f'touch k.csv.part-$$ && exec "{render}" --seed 1 --trace k.csv'], check=True)
 print("ok signals")
