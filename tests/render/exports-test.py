@@ -87,7 +87,6 @@ for args in svg_rows:
     covered = lit(Image.open("svg.png").convert("RGB"), 8).filter(ImageFilter.MaxFilter(3))
     missed = count(ImageChops.subtract(picture, covered))
     assert missed <= count(picture) // 50, f"{args}: {missed} of the PNG's {count(picture)} lit pixels are dark in the SVG"
-    print("ok svg", args)
 
 # Each row: arguments, frames a second, then the frames and durations the
 # animation must have, the frame before each delay being --out's picture.
@@ -111,7 +110,6 @@ for args, fps, frames, durations in webp_rows:
             assert not ImageChops.difference(animation.convert("RGB"), Image.open("a.png").convert("RGB")).getbbox(), \
                 f"{args}: figure {figure}'s last frame is not --out's picture"
     assert (animation.n_frames, counted) == (frames, durations), f"{args}: {animation.n_frames} frames, durations {counted}"
-    print("ok animate", args)
 
 # Bad exports: one line naming the problem, status 2 (1 when writing
 # fails), nothing left behind, the files there before untouched. full.* are
@@ -137,7 +135,6 @@ for args, says, status in [("--size 0x0 --trace a.ops --ops new.ops", ": --size:
     said = run(f"--seed 1 {args}", status)
     assert said.startswith("gyrelace-render: ") and says in said and said.count("\n") == 1, f"{args}: {said}"
     assert files() == before, f"{args}: changed {set(files()) ^ set(before)}"
-print("ok refusals")
 
 # A FIFO and standard output (by a link to it), as the devices full.* above,
 # are written straight through and stay what they were; a link to a file is
@@ -155,7 +152,6 @@ assert reader.communicate(timeout=30)[0] == open("a.ops", "rb").read() and trace
 assert open("sub/real.svg").read() == open("a.svg").read() and os.readlink("real.svg") == "sub/real.svg"
 assert stat.S_ISFIFO(os.stat("fifo.ops").st_mode)
 assert sorted(os.listdir()) == before and os.listdir("sub") == ["real.svg"], os.listdir()
-print("ok devices and links")
 
 # A signal at work removes the part files, keeps the file that was there
 # and ends the run by that signal; a part name a crashed run left (with the
@@ -171,4 +167,3 @@ for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
     assert job.wait() == -sig, f"{sig!r}: status {job.returncode}"
     assert sorted(os.listdir()) == before and open("k.png").read() == "kept", f"{sig!r}: {os.listdir()}"
 subprocess.run(["sh", "-c", f'touch k.csv.part-$$ && exec "{render}" --seed 1 --trace k.csv'], check=True)
-print("ok signals")

@@ -83,7 +83,6 @@ async function pictures() {
       await expectPicture(tab, `${address}&${quick}`, 500, 400, 2);
     }
     await (scale === 1 ? tab.close() : scaled.close());
-    console.log(`ok ${name}`);
   }
   await browser.close();
 }
@@ -104,7 +103,6 @@ async function page() {
   (await canvasData()) === before || fail('the hidden page drew');
   await tab.bringToFront();
   await expectPicture(tab, slow, 640, 480);
-  console.log('ok hidden');
 
   // The panel shows the address, warns of a number out of range, puts it
   // back and stays open on the warning (by Enter or Apply). Apply, and then a
@@ -143,7 +141,6 @@ async function page() {
   (await panel.$eval('#panel', (form) => form.hidden)) || fail('Escape from a check box left the panel open');
   await panel.evaluate((typed) => { location.hash = typed; }, `seed=4712&object-size=20&${quick}`);
   await expectPicture(panel, `seed=4712&object-size=20&${quick}`, 640, 480);
-  console.log('ok panel');
 
   // Addresses over settings kept by Apply, each from a fresh load:
   // a bad address draws what its mended settings give and says so; an item
@@ -177,7 +174,6 @@ async function page() {
     controls.every((display) => display === 'none') || fail(`ui=0 shows a control: ${controls}`);
   }
   await visit.close();
-  console.log('ok kept-settings');
   if (shots) {  // the pictures in docs/web.md of the page and of its panel
     const docs = `seed=13&object-size=10&set=shape=0x1FE&set=rotation=0xE&set=zoom=0x3FE&${quick}`;
     const pictured = await open(browser, docs, 960, 540);
@@ -195,7 +191,6 @@ async function page() {
   const line = await without.$eval('#notice', (notice) => notice.textContent);
   line === 'Gyrelace needs WebAssembly, which this browser does not offer.' || fail(`without WebAssembly: '${line}'`);
   await bare.close();
-  console.log('ok no-webassembly');
 }
 
 // Each setting as the module describes it: [name, text, Lively's control, Wallpaper
@@ -229,7 +224,6 @@ function checkHostFiles(table, controls, properties) {
   for (const [name, control] of Object.entries(controls)) {
     Object.keys(control).sort().join(' ') === livelyFields[control.type] || fail(`LivelyProperties.json: ${name} is no control of Lively's`);
   }
-  console.log('ok host-files');
 }
 
 async function hosts() {
@@ -294,7 +288,6 @@ async function hosts() {
     await pause[host](false);
     await expectPicture(tabs[host], `${drawn[host].join('&')}&points-per-second=100`, 640, 480);
   }
-  console.log('ok host-hooks');
   await browser.close();
 }
 

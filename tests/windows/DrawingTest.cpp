@@ -60,8 +60,7 @@ TEST_F(Drawing, ARefusedPasswordDuringTheDelayKeepsTheFigureUntilTheDelayEnds)
 
 TEST_F(Drawing, InputDuringALongDelayClosesAtOnce)
 {
-    HWND window = StartWithDelay(60);
-    ASSERT_NE(window, nullptr);
+    ASSERT_NE(StartWithDelay(60), nullptr);
     EXPECT_EQ(run_->CloseWithAKey(), 0u) << "long before the 60 s delay is over";
 }
 

@@ -191,13 +191,6 @@ bool SystemSaysSaverRuns()
     return query.WaitExit(StartLimitMs()) == 1;
 }
 
-int ScreenPicture::LitPixels() const
-{
-    int lit = 0;
-    for (std::uint32_t p : pixels) lit += p != 0 ? 1 : 0;
-    return lit;
-}
-
 ScreenPicture CaptureScreen()
 {
     ScreenPicture picture;

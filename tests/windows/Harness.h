@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -96,7 +97,7 @@ struct ScreenPicture {
     int height = 0;
     std::vector<std::uint32_t> pixels;
     std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-    int LitPixels() const;
+    int LitPixels() const { return static_cast<int>(pixels.size() - std::count(pixels.begin(), pixels.end(), 0u)); }
     bool operator==(const ScreenPicture&) const = default;
 };
 ScreenPicture CaptureScreen();

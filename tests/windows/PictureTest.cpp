@@ -19,13 +19,11 @@ struct Mode {
 const Mode modes[] = {
     {"circles (the defaults)", {}},
     {"circles, zooming", {{"ZoomOption", ZoomAll}}},
-    {"eight shapes, turning and zooming",
-     {{"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}, {"ZoomOption", ZoomAll}}},
+    {"eight shapes, turning and zooming", {{"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}, {"ZoomOption", ZoomAll}}},
     {"Connect Dots, single points", {{"RadiusFactor", 0}, {"JoinTheDots", 1}}},
     {"Connect Dots, stamps", {{"JoinTheDots", 1}, {"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}}},
     {"large circles across the edges", {{"RadiusFactor", 90}, {"ZoomOption", ZoomAll}}},
-    {"large shapes across the edges",
-     {{"RadiusFactor", 90}, {"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}}},
+    {"large shapes across the edges", {{"RadiusFactor", 90}, {"ObjectShape", ShapeAll}, {"ObjectRotation", RotationAll}}},
 };
 
 class Pictures : public SaverTest {};

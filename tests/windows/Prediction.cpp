@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <ctime>
 
 #include "render/RecordFigures.h"
@@ -36,16 +35,12 @@ ScreenPicture PredictPicture(const SaverSettings& settings, std::uint32_t seed, 
     MonitorArea areas[maxMonitors];
     int primary = 0;
     const int count = FindMonitors(areas, primary);
-    FigureRequest request;
-    request.seed = seed;
-    request.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    request.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    request.monitors.push_back(areas[primary]);
+    FigureRequest request{.seed = seed, .width = GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          .height = GetSystemMetrics(SM_CYVIRTUALSCREEN), .monitors = {areas[primary]},
+                          .figures = figures, .settings = settings};
     for (int i = 0; i < count; ++i) {
         if (i != primary) request.monitors.push_back(areas[i]);
     }
-    request.figures = figures;
-    request.settings = settings;
     PictureSink sink;
     RecordFigures(request, sink);
     return sink.picture;
@@ -80,15 +75,7 @@ HWND StartAndSeeFirstFigure(std::unique_ptr<FullScreenRun>& run, const SaverSett
         return false;
     };
     if (run->window != nullptr && PumpUntil(seen, StartLimitMs())) return run->window;
-    // Say how near each candidate came.
-    for (const auto& [candidate, picture] : candidates) {
-        int differing = 0;
-        for (std::size_t i = 0; i < picture.pixels.size() && shown.pixels.size() == picture.pixels.size(); ++i) {
-            differing += shown.pixels[i] != picture.pixels[i] ? 1 : 0;
-        }
-        std::printf("seed %u: %dx%d shown, %dx%d predicted, %d pixels differ\n", candidate, shown.width, shown.height,
-                    picture.width, picture.height, differing);
-    }
-    ADD_FAILURE() << "the screen never showed the first figure of any nearby seed";
+    ADD_FAILURE() << "the screen (" << shown.width << "x" << shown.height << ", " << shown.LitPixels()
+                  << " pixels lit) never showed the first figure of any nearby seed";
     return run->window;
 }

@@ -17,10 +17,9 @@ TEST_F(Window, FullScreenIsOneTopmostWindowOverTheWholeDesktopThatRefusesTitlesA
     ASSERT_NE(run.window, nullptr);
     RECT frame;
     GetWindowRect(run.window, &frame);
-    EXPECT_EQ(frame.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
-    EXPECT_EQ(frame.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
-    EXPECT_EQ(frame.right - frame.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(frame.bottom - frame.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_EQ(std::tuple(frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top),
+              std::tuple(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                         GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)));
     EXPECT_NE(GetWindowLongA(run.window, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
     EXPECT_FALSE(SetWindowTextA(run.window, "Something else"));
@@ -66,10 +65,7 @@ TEST_F(Window, PreviewFillsItsHostHandsItHelpIgnoresInputAndClosesWithoutAPasswo
     ASSERT_TRUE(PumpUntil([] { return HostWindow::lastRequest.message == WM_CONTEXTMENU; }, 5000));
     EXPECT_EQ(HostWindow::lastRequest.wParam, reinterpret_cast<WPARAM>(host.Handle()));
     EXPECT_EQ(HostWindow::lastRequest.lParam, MAKELPARAM(12, 34));
-    HELPINFO help = {};
-    help.cbSize = sizeof help;
-    help.iContextType = HELPINFO_WINDOW;
-    help.hItemHandle = child;
+    HELPINFO help = {sizeof help, HELPINFO_WINDOW, 0, child, 0, {}};  // help asked for the whole window
     EXPECT_EQ(SendMessageA(child, WM_HELP, 0, reinterpret_cast<LPARAM>(&help)), 1);
     ASSERT_TRUE(PumpUntil([] { return HostWindow::lastRequest.message == WM_HELP; }, 5000));
     EXPECT_EQ(HostWindow::lastRequest.wParam, reinterpret_cast<WPARAM>(host.Handle()));
